@@ -1,0 +1,172 @@
+#include "store/user_database.h"
+
+#include "app/clock.h"
+#include "store/file_ops.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <set>
+
+namespace store {
+
+Session &Session::instance() {
+  static Session s;
+  return s;
+}
+
+void Session::setAppFolder(const QString &folder) {
+  closeConnection();
+  appFolder_ = folder;
+}
+
+QString Session::pathOf(const QString &fileName) const {
+  return QDir(appFolder_).filePath(fileName);
+}
+
+void Session::setDatabaseFileName(const QString &fileName) {
+  closeConnection();
+  dbFileName_ = fileName;
+  connection_ = fileName.isEmpty() ? QString() : connectionStringFor(appFolder_, fileName);
+}
+
+void Session::clearDatabase() {
+  closeConnection();
+  dbFileName_.clear();
+  connection_.clear();
+}
+
+Database &Session::db() {
+  if (dbFileName_.isEmpty())
+    throw DbError(14, "no user database is selected");
+  if (!db_ || db_->path() != databasePath())
+    db_ = std::make_unique<Database>(databasePath());
+  return *db_;
+}
+
+void Session::closeConnection() { db_.reset(); }
+
+void Session::reset() {
+  closeConnection();
+  dbFileName_.clear();
+  connection_.clear();
+  userId_.clear();
+}
+
+QString databaseFileNameFor(const QString &userId) {
+  return QStringLiteral("Trade-") + userId + QStringLiteral(".mdb");
+}
+
+QString connectionStringFor(const QString &appFolder, const QString &fileName) {
+  return QStringLiteral("provider=Microsoft.Jet.OLEDB.4.0; Data Source=") + appFolder +
+         QStringLiteral("\\") + fileName + QStringLiteral(";Jet OLEDB:Database Password=quolby;");
+}
+
+QString findFileName(const QString &folder, const QString &name) {
+  return QFileInfo(QDir(folder).filePath(name)).isFile() ? name : QString();
+}
+
+long backupDateNumber(const QString &dbFileName, const QString &candidate) {
+  // The eight characters after the name and its "(", read by their leading digits.
+  const QString piece = candidate.mid(dbFileName.size() + 1, 8);
+  long number = 0;
+  for (QChar c : piece) {
+    if (!c.isDigit() || c.unicode() > '9')
+      break;
+    number = number * 10 + (c.unicode() - '0');
+  }
+  return number;
+}
+
+QStringList backupsToPrune(const QString &dbFileName, const QStringList &found) {
+  std::set<long, std::greater<>> numbers;
+  for (const QString &name : found.mid(0, 100))
+    numbers.insert(backupDateNumber(dbFileName, name));
+  QStringList doomed;
+  int rank = 0;
+  for (long n : numbers) {
+    if (++rank <= 3 || n == 0)
+      continue;
+    doomed << dbFileName + QStringLiteral("(") + QString::number(n) + QStringLiteral(")");
+  }
+  return doomed;
+}
+
+void PruneBackups() {
+  Session &s = session();
+  const QString name = s.databaseFileName();
+  if (name.isEmpty())
+    return;
+  QStringList found;
+  const auto entries = QDir(s.appFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
+  for (const QString &entry : entries)
+    if (entry.startsWith(name))
+      found << entry;
+  for (const QString &doomed : backupsToPrune(name, found)) {
+    const QString path = s.pathOf(doomed);
+    if (fileops::exists(path))
+      fileops::remove(path); // a backup that cannot go simply stays
+  }
+}
+
+namespace {
+
+bool compact(const QString &folder, const QString &fullPath) {
+  const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
+  {
+    Database db(fullPath);
+    Statement freePages = db.prepare("PRAGMA freelist_count;");
+    // Nothing to reclaim: the compacted file would be this file again.
+    if (freePages.step() && freePages.integer(0) == 0)
+      return true;
+    Statement attach = db.prepare("ATTACH DATABASE ? AS compacted KEY 'quolby';");
+    attach.bind(1, target).run();
+    applyKey(db.handle(), "compacted");
+    db.exec("SELECT sqlcipher_export('compacted');");
+    db.exec("DETACH DATABASE compacted;");
+  }
+  if (!fileops::sync(target))
+    return false;
+  // The compacted copy replaces the database in one step: either file is whole.
+  if (!fileops::rename(target, fullPath))
+    return false;
+  fileops::sync(folder);
+  return true;
+}
+
+} // namespace
+
+BackupResult BackupAndCompact(const QString &folder, const QString &fileName) {
+  const QString fullPath = QDir(folder).filePath(fileName);
+  if (!fileops::exists(fullPath))
+    return BackupResult::NoDatabase;
+  session().closeConnection();
+  const QString backup =
+      fullPath + QStringLiteral("(") + app::today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(")");
+  if (!fileops::copyReplacing(fullPath, backup))
+    return BackupResult::Failed;
+  const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
+  if (fileops::exists(target) && !fileops::remove(target))
+    return BackupResult::Failed;
+  try {
+    if (!compact(folder, fullPath)) {
+      QFile::remove(target);
+      return BackupResult::Failed;
+    }
+  } catch (const DbError &) {
+    QFile::remove(target);
+    return BackupResult::Failed;
+  }
+  return BackupResult::Done;
+}
+
+bool Is_Ostrine() {
+  Statement q = session().db().prepare("SELECT FCode FROM Employee_Info ORDER BY rowid LIMIT 1;");
+  if (!q.step())
+    return false;
+  const QString code = q.text(0);
+  return !code.isEmpty() && code.at(0) == QLatin1Char('4');
+}
+
+} // namespace store
