@@ -10,3 +10,10 @@ void openTruckCompanies() {}
 void openVendors() {}
 void openAbout() {}
 } // namespace app
+
+namespace app {
+void openNewDoorList() {}
+void openTicketFormAfterProfile(const QString &) {}
+void openChangePassword() {}
+void openEmployeeInfo(const QString &) {}
+} // namespace app

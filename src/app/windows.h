@@ -15,3 +15,11 @@ void openVendors();                  // lists/
 void openAbout();                    // app/
 
 } // namespace app
+
+namespace app {
+void openNewDoorList();                                 // tickets/: after an Ostrine login
+// tickets/: the ticket form in new-door mode after a profile save, for "Door201".
+void openTicketFormAfterProfile(const QString &userId);
+void openChangePassword();                              // login/: the credential window
+void openEmployeeInfo(const QString &userId);           // login/: the profile window
+} // namespace app
