@@ -1,19 +1,19 @@
-// Windows not built yet: their menu entries do nothing until their folders land.
+// Windows not built yet: their openers do nothing until their folders provide them.
 #include "app/windows.h"
 
 namespace app {
-void openLogin() {}
-void openNewDoorListFromMenu() {}
-void openUnclosedDoorListFromMenu() {}
-void openSearch() {}
-void openTruckCompanies() {}
-void openVendors() {}
 void openAbout() {}
-} // namespace app
-
-namespace app {
-void openNewDoorList() {}
-void openTicketFormAfterProfile(const QString &) {}
+void openLogin() {}
 void openChangePassword() {}
 void openEmployeeInfo(const QString &) {}
+void openNewDoorListFromMenu() {}
+void openUnclosedDoorListFromMenu() {}
+void openNewDoorList() {}
+void closeDoorLists() {}
+void openTicketFormAfterProfile(const QString &) {}
+bool openSavedTicket(const QString &) { return false; }
+void openSearch() {}
+void closeSearch() {}
+void openTruckCompanies() {}
+void openVendors() {}
 } // namespace app

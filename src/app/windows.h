@@ -1,25 +1,38 @@
 #pragma once
-// How windows of one folder open windows of another: each function loads its window
-// when needed and shows it. Each is defined in the folder that owns the window.
+// How windows of one folder open or close windows of another: each function loads
+// its window when needed and shows it. Each is defined in the folder that owns the
+// window (until then, in app/stubs.cpp).
 
 #include <QString>
 
 namespace app {
 
-void openLogin();                    // login/
-void openNewDoorListFromMenu();      // tickets/: only when the facility is Ostrine
-void openUnclosedDoorListFromMenu(); // tickets/: only when the facility is Ostrine
-void openSearch();                   // search/
-void openTruckCompanies();           // lists/
-void openVendors();                  // lists/
-void openAbout();                    // app/
+// app/
+void openAbout();
 
-} // namespace app
+// login/
+void openLogin();
+void openChangePassword();
+void openEmployeeInfo(const QString &userId);
 
-namespace app {
-void openNewDoorList();                                 // tickets/: after an Ostrine login
-// tickets/: the ticket form in new-door mode after a profile save, for "Door201".
+// tickets/: door lists (shown only when the facility is Ostrine)
+void openNewDoorListFromMenu();
+void openUnclosedDoorListFromMenu();
+void openNewDoorList(); // after the login of an Ostrine profile
+void closeDoorLists();  // after a main Save or a finished job; refilled when shown again
+
+// tickets/: the ticket form
+// In new-door mode for "Door201" after a profile save, with the new user ID.
 void openTicketFormAfterProfile(const QString &userId);
-void openChangePassword();                              // login/: the credential window
-void openEmployeeInfo(const QString &userId);           // login/: the profile window
+// The saved ticket opened from a search result; false after "ViewForm has an error!".
+bool openSavedTicket(const QString &ticket);
+
+// search/
+void openSearch();
+void closeSearch(); // a job finished with the form's Close
+
+// lists/
+void openTruckCompanies();
+void openVendors();
+
 } // namespace app
