@@ -1,0 +1,6 @@
+# The ticket form in its two modes, its openers and the fee rule.
+target_sources(varnel_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fees.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ticket_form_state.cpp)
+target_sources(varnel_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/view_form.cpp)
