@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/version.h"
 #include "store/user_database.h"
 
 #include <QApplication>
@@ -8,8 +9,9 @@
 namespace app {
 
 int run(QApplication &application) {
-  QApplication::setApplicationName(QStringLiteral("Varnel"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+  QApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
   store::session().setAppFolder(QCoreApplication::applicationDirPath());
   MainWindow window;
   window.show();

@@ -64,7 +64,18 @@ QString connectionStringFor(const QString &appFolder, const QString &fileName) {
 }
 
 QString findFileName(const QString &folder, const QString &name) {
-  return QFileInfo(QDir(folder).filePath(name)).isFile() ? name : QString();
+  // A name that reaches into another folder names no user database.
+  if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+    return QString();
+  if (QFileInfo(QDir(folder).filePath(name)).isFile())
+    return name;
+  // A user ID typed in other letter case reaches the same database, as it did on the
+  // file system the data files come from; the name is returned as stored.
+  const auto entries = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString &entry : entries)
+    if (entry.compare(name, Qt::CaseInsensitive) == 0)
+      return entry;
+  return QString();
 }
 
 long backupDateNumber(const QString &dbFileName, const QString &candidate) {
