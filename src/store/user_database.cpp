@@ -21,9 +21,7 @@ void Session::setAppFolder(const QString &folder) {
   appFolder_ = folder;
 }
 
-QString Session::pathOf(const QString &fileName) const {
-  return QDir(appFolder_).filePath(fileName);
-}
+QString Session::pathOf(const QString &fileName) const { return QDir(appFolder_).filePath(fileName); }
 
 void Session::setDatabaseFileName(const QString &fileName) {
   closeConnection();
@@ -59,8 +57,8 @@ QString databaseFileNameFor(const QString &userId) {
 }
 
 QString connectionStringFor(const QString &appFolder, const QString &fileName) {
-  return QStringLiteral("provider=Microsoft.Jet.OLEDB.4.0; Data Source=") + appFolder +
-         QStringLiteral("\\") + fileName + QStringLiteral(";Jet OLEDB:Database Password=quolby;");
+  return QStringLiteral("provider=Microsoft.Jet.OLEDB.4.0; Data Source=") + appFolder + QStringLiteral("\\") +
+         fileName + QStringLiteral(";Jet OLEDB:Database Password=quolby;");
 }
 
 QString findFileName(const QString &folder, const QString &name) {
@@ -127,12 +125,19 @@ bool compact(const QString &folder, const QString &fullPath) {
   const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
   {
     Database db(fullPath);
-    Statement freePages = db.prepare("PRAGMA freelist_count;");
+    qint64 freePageCount = 0;
+    {
+      // Finished before ATTACH: an unfinished read holds a transaction ATTACH refuses.
+      Statement freePages = db.prepare("PRAGMA freelist_count;");
+      if (freePages.step())
+        freePageCount = freePages.integer(0);
+    }
     // Nothing to reclaim: the compacted file would be this file again.
-    if (freePages.step() && freePages.integer(0) == 0)
+    if (freePageCount == 0)
       return true;
-    Statement attach = db.prepare("ATTACH DATABASE ? AS compacted KEY 'quolby';");
-    attach.bind(1, target).run();
+    // The connection may not create files, so the empty target is made first.
+    { Database created(target, Database::Mode::Create); }
+    db.prepare("ATTACH DATABASE ? AS compacted KEY 'quolby';").bind(1, target).run();
     applyKey(db.handle(), "compacted");
     db.exec("SELECT sqlcipher_export('compacted');");
     db.exec("DETACH DATABASE compacted;");
@@ -153,8 +158,8 @@ BackupResult BackupAndCompact(const QString &folder, const QString &fileName) {
   if (!fileops::exists(fullPath))
     return BackupResult::NoDatabase;
   session().closeConnection();
-  const QString backup =
-      fullPath + QStringLiteral("(") + app::today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(")");
+  const QString backup = fullPath + QStringLiteral("(") + app::today().toString(QStringLiteral("yyyyMMdd")) +
+                         QStringLiteral(")");
   if (!fileops::copyReplacing(fullPath, backup))
     return BackupResult::Failed;
   const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
