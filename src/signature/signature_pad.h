@@ -9,11 +9,11 @@
 #include <QDate>
 #include <QImage>
 #include <QPoint>
-#include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
-class QPushButton;
+class QLabel;
 
 namespace signature {
 
@@ -42,14 +42,19 @@ class SignaturePad : public QWidget {
   Q_OBJECT
 public:
   explicit SignaturePad(QWidget *parent = nullptr);
+  ~SignaturePad() override;
   // The one pad, or nullptr when it is closed.
   static SignaturePad *instance();
+  // The area the driver writes on, above the buttons; the saved picture has this size.
+  static QSize drawingSize();
 
   // The drawing as it stands (white where nothing was drawn).
   const QImage &drawing() const { return drawing_; }
-  // Save: writes the drawing as BMP, shows it on the owning form and closes the pad.
-  // A folder or file that cannot be written is reported and the pad stays open.
+  // Save: writes the drawing as BMP into the current trade date's folder, shows it on
+  // the owning form and closes the pad. A folder or file that cannot be written, or a
+  // form that is gone, is reported and the pad stays open with its drawing.
   bool saveSignature();
+  // Erase: a white pad again.
   void erase();
 
 protected:
@@ -65,8 +70,7 @@ private:
   QImage drawing_;
   QPoint lastPoint_;
   bool stroking_ = false;
-  QPushButton *save_;
-  QPushButton *erase_;
+  QLabel *image1_;
 };
 
 } // namespace signature
