@@ -1,0 +1,2 @@
+varnel_add_test(test_door_lists test_door_lists.cpp)
+varnel_add_test(test_door_list_windows test_door_list_windows.cpp)
