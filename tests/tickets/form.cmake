@@ -1,0 +1,4 @@
+varnel_add_test(test_fees ${CMAKE_CURRENT_LIST_DIR}/test_fees.cpp)
+varnel_add_test(test_ticket_form ${CMAKE_CURRENT_LIST_DIR}/test_ticket_form.cpp)
+
+
