@@ -5,6 +5,7 @@
 #include "lists/heading_sort.h"
 #include "store/database.h"
 
+#include <QHeaderView>
 #include <QShowEvent>
 
 namespace lists {
@@ -30,6 +31,7 @@ void ReferenceListWindow::setUpGrid(const QStringList &headings, const std::vect
   grid_->setColumnWidthChars(kDeleteColumn, 6);
   for (size_t i = 0; i < widthChars.size(); ++i)
     grid_->setColumnWidthChars(int(i) + 2, widthChars[i]);
+  grid_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void ReferenceListWindow::InitList() {
