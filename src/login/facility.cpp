@@ -1,5 +1,7 @@
 #include "login/facility.h"
 
+#include <QRegularExpression>
+
 #include <limits>
 
 namespace login {
@@ -36,10 +38,17 @@ const QStringList &facilityNames() {
 }
 
 FacilityCode facilityCode(const QString &facility, const QString &employeeCode) {
+  const QString typed = employeeCode.trimmed();
   bool ok = false;
-  const qint64 n = employeeCode.trimmed().toLongLong(&ok);
+  const qint64 n = typed.toLongLong(&ok);
+  if (!ok) {
+    static const QRegularExpression digits(QStringLiteral("^\\+?[0-9]+$"));
+    return {digits.match(typed).hasMatch() ? FacilityCode::Status::TooLarge
+                                           : FacilityCode::Status::NotWholeNumber,
+            {}};
+  }
   // Zero and negative codes would give codes such as "B05-10000" that number nothing.
-  if (!ok || n < 1)
+  if (n < 1)
     return {FacilityCode::Status::NotWholeNumber, {}};
   if (n - 1 > kInt32Max / 10000)
     return {FacilityCode::Status::TooLarge, {}};
