@@ -238,6 +238,35 @@ private slots:
     QCOMPARE(shown(DoorListKind::UnclosedDoors), again);
   }
 
+  // The chosen door reaches the real ticket form in the right mode.
+  void okOpensTheTicketForm_data() {
+    QTest::addColumn<DoorListKind>("kind");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("new") << DoorListKind::NewDoors << "frmDBUpdate201"
+                         << "New Door250";
+    QTest::newRow("unclosed") << DoorListKind::UnclosedDoors << "frmDBClosed201"
+                              << "Unclosed Door205";
+  }
+  void okOpensTheTicketForm() {
+    QFETCH(DoorListKind, kind);
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    tickets::setDoorFormOpeners({}, {});
+    Fixture f;
+    addOpenJob("40500001", "Door205");
+    kind == DoorListKind::NewDoors ? app::openNewDoorList() : app::openUnclosedDoorListFromMenu();
+    DoorListWindow *list = shown(kind);
+    QVERIFY(list);
+    QTest::keyClicks(list->findChild<QLineEdit *>("tbDoorNo"),
+                     kind == DoorListKind::NewDoors ? "250" : "205");
+    QTest::mouseClick(list->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
+    QWidget *opened = f.main.findChild<QWidget *>(form);
+    QVERIFY(opened);
+    QCOMPARE(opened->windowTitle(), caption);
+    QVERIFY(!tickets::doorListWindow(kind));
+  }
+
   void cellClickOpensTheDoorAsListed_data() {
     QTest::addColumn<DoorListKind>("kind");
     QTest::newRow("new") << DoorListKind::NewDoors;
