@@ -154,7 +154,6 @@ void TicketForm::connectReactions() {
   });
   connect(truckCo, &QComboBox::textActivated, this,
           [this](const QString &text) { payment_->tbInvoiceTO->setText(text); });
-  connect(load_->cbVendor->lineEdit(), &QLineEdit::returnPressed, this, [this] { lookUpVendorNumber(); });
 
   connect(head_->btnSave, &QPushButton::clicked, this, [this] { saveTicket(true); });
   connect(btnSave2_, &QPushButton::clicked, this, [this] { saveTicket(false); });
@@ -168,6 +167,7 @@ void TicketForm::connectReactions() {
   for (QLineEdit *fee : {payment_->tbBC, payment_->tbHC})
     fee->installEventFilter(this);
   damage_->Picture2->installEventFilter(this);
+  load_->cbVendor->installEventFilter(this);
   // Enter moves on to the next field in the single-line boxes, as Tab does.
   for (QLineEdit *box : findChildren<QLineEdit *>()) {
     if (box != load_->cbVendor->lineEdit())
@@ -327,6 +327,13 @@ bool TicketForm::eventFilter(QObject *watched, QEvent *event) {
   }
   if (watched == payment_->tbHC && event->type() == QEvent::FocusOut)
     leaveHandlingCharge();
+  if (watched == load_->cbVendor && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      lookUpVendorNumber();
+      return true;
+    }
+  }
   if (watched == damage_->Picture2 && event->type() == QEvent::MouseButtonPress) {
     signature::openSignaturePad(windowTitle(), toRecord());
     return true;

@@ -32,16 +32,17 @@ bool TicketForm::finishJob(CloseButton button) {
     return false;
   if (button == CloseButton::Print) {
     // A failed print has shown its own message; the job is closed all the same.
+    const QString vendorNumbers = load_->cbVendor->currentText();
     if (head_->optPrint2->isChecked())
-      printing::PrintReceipt2(record);
+      printing::PrintReceipt2(record, vendorNumbers);
     else
-      printing::PrintReceipt(record);
+      printing::PrintReceipt(record, vendorNumbers);
   }
   // Export, clearing and the next number follow only a close that was written; a
   // refused or failed close leaves the form as it was and exports nothing.
   if (!CloseInfo(record))
     return false;
-  exporting::SaveTOCSV(record);
+  exporting::SaveTOCSV(record, load_->cbVendor->currentText());
   frmClear();
   head_->tbTicket->setText(nextTicketForForm());
   if (button == CloseButton::SecondaryClose)

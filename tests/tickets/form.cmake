@@ -1,4 +1,3 @@
 varnel_add_test(test_fees ${CMAKE_CURRENT_LIST_DIR}/test_fees.cpp)
 varnel_add_test(test_ticket_form ${CMAKE_CURRENT_LIST_DIR}/test_ticket_form.cpp)
-
-
+varnel_add_test(test_ticket_form_loading ${CMAKE_CURRENT_LIST_DIR}/test_ticket_form_loading.cpp)
