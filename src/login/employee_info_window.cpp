@@ -78,8 +78,11 @@ EmployeeInfoWindow::EmployeeInfoWindow(QWidget *parent) : QWidget(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(780, 236);
 
+  // Set in full, so nothing of the frames' bold italic caption font is inherited.
   QFont plain(QStringLiteral("Arial"), 9);
-  QFont userFont(QStringLiteral("Arial"));
+  plain.setBold(false);
+  plain.setItalic(false);
+  QFont userFont = plain;
   userFont.setPointSizeF(9.75);
 
   // Business info.
