@@ -1,5 +1,7 @@
 #include "search/daily_report.h"
 
+#include <iterator>
+
 namespace search {
 
 namespace {

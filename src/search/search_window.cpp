@@ -63,6 +63,7 @@ SearchWindow::SearchWindow(QWidget *parent) : QWidget(parent), ui_(std::make_uni
   resultColours.setColor(QPalette::Base, palette().color(QPalette::Window));
   ui_->tbResult->setPalette(resultColours);
   ui_->tbResult->setFocusPolicy(Qt::NoFocus);
+  resultPointSize_ = ui_->tbResult->font().pointSizeF();
 
   app::Grid *grid = ui_->Spr1;
   grid->setHeadings({QStringLiteral("Date"), QStringLiteral("Ticket No."), QStringLiteral("P.O. No."),
@@ -114,6 +115,24 @@ void SearchWindow::LoadList() {
   for (const auto &t : found)
     totals.add(t.paymentType, t.charge, t.tc);
   ui_->tbResult->setText(totals.line());
+  fitTotals();
+}
+
+void SearchWindow::fitTotals() {
+  // A busy day's totals are wider than the window: the line shrinks rather than lose
+  // its first label off the edge.
+  QLineEdit *line = ui_->tbResult;
+  QFont font = line->font();
+  font.setPointSizeF(resultPointSize_);
+  const int room = line->contentsRect().width() - 8;
+  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(line->text()) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  line->setFont(font);
+}
+
+void SearchWindow::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  fitTotals();
 }
 
 void SearchWindow::fillGrid() {

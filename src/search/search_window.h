@@ -35,7 +35,11 @@ public:
   // What the daily report prints now: the list as shown, the current criteria.
   DailyReport report() const;
 
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+
 private:
+  void fitTotals();
   void onCellClicked(int col, int row);
   void onSortChosen(const QString &choice);
   void searchAgain();
@@ -45,6 +49,7 @@ private:
 
   std::unique_ptr<Ui::SearchWindow> ui_;
   std::vector<ListedRow> rows_;
+  double resultPointSize_ = 9;
 };
 
 // The window while it is open, else nullptr.

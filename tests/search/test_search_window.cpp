@@ -160,6 +160,19 @@ private slots:
     QVERIFY(window()->isVisible()); // the search window stays open
   }
 
+  void listedTicketOpensInTheNewDoorForm() {
+    store::session().db().prepare("UPDATE Trade SET Door = 'Door205' WHERE Ticket = '40500007';").run();
+    search::setTicketOpenerForTest({});
+    app::openSearch();
+    clickCell(3, 2);
+    auto *form = main_->findChild<QWidget *>("frmDBUpdate201");
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("New Door205"));
+    QCOMPARE(form->findChild<QLineEdit *>("tbTicket")->text(), QStringLiteral("40500007"));
+    QVERIFY(messages_->messages().isEmpty());
+    QVERIFY(window()->isVisible());
+  }
+
   void clickBelowTheListOrOnAHeadingDoesNothing() {
     app::openSearch();
     clickCell(2, 3);
