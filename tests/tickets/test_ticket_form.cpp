@@ -1,10 +1,12 @@
 // The ticket form driven as the staff use it: opening, options, fees, saving.
 #include "app/clock.h"
+#include "app/windows.h"
 #include "store/trade_table.h"
 #include "tickets/ticket_form_state.h"
 
 #include "form_fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLabel>
@@ -40,6 +42,17 @@ private slots:
     QCOMPARE(f.openNew(QStringLiteral("Door260")), form);
     QCOMPARE(text(form, "tbTruck"), QStringLiteral("T9"));
     QCOMPARE(form->windowTitle(), QStringLiteral("New Door260"));
+  }
+
+  void profileOpensTheNewDoorFormForDoor201() {
+    FormFixture f;
+    app::openTicketFormAfterProfile(QStringLiteral("newcomer"));
+    TicketForm *form = TicketForm::instance(FormMode::NewDoor);
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("New Door201"));
+    QCOMPARE(text(form, "tbDoor"), QStringLiteral("Door201"));
+    QCOMPARE(text(form, "tbUserID"), QStringLiteral("newcomer"));
+    QVERIFY(f.main->menuAction(QStringLiteral("Search"))->isEnabled());
   }
 
   void newTicketWithCheckOnlyIsInserted() {
