@@ -48,7 +48,8 @@ TicketForm::TicketForm(FormMode mode)
   const bool newDoor = mode == FormMode::NewDoor;
   setObjectName(newDoor ? QStringLiteral("frmDBUpdate201") : QStringLiteral("frmDBClosed201"));
   setWindowTitle(newDoor ? QStringLiteral("New Door201") : QStringLiteral("Unclosed Door201"));
-  setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+  // Fixed border without a maximise button.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   buildBands();
   placeHiddenButtons();
   connectReactions();

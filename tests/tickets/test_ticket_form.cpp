@@ -341,6 +341,7 @@ private slots:
     TicketForm *form = TicketForm::obtain(newDoor ? FormMode::NewDoor : FormMode::OpenDoor);
     form->showForm();
     form->grab().save(QStringLiteral("/tmp/ticket_form_%1.png").arg(newDoor ? "new" : "open"));
+    f.main->grab().save(QStringLiteral("/tmp/ticket_form_%1_in_main.png").arg(newDoor ? "new" : "open"));
     for (const char *name : {"btnSave2", "btnClose2", "btnPrint2", "btnClear2"}) {
       auto *button = child<QPushButton>(form, name);
       QVERIFY(button->isEnabled());
