@@ -1,0 +1,28 @@
+#pragma once
+// Fixture databases of real size and a digest of what they hold, so a test can tell
+// whether every ticket survived a fault.
+
+#include "store/database.h"
+
+#include <QString>
+
+namespace reliability {
+
+// Fills Trade with `rows` tickets and then deletes every fourth, so the file has free
+// pages and the daily compaction really rewrites it. Returns the rows left.
+int fillTickets(const QString &databasePath, int rows);
+
+// What a database holds: its ticket rows and a digest over every column that matters.
+struct Contents {
+  qint64 rows = -1;
+  QString digest;
+  bool operator==(const Contents &) const = default;
+};
+
+// Opens the file with the program's key and reads it; throws store::DbError when it
+// cannot be opened or read.
+Contents contentsOf(const QString &databasePath);
+// "ok" when the engine finds the file consistent, else its complaint.
+QString integrityOf(const QString &databasePath);
+
+} // namespace reliability
