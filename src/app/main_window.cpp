@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace app {
 
@@ -21,7 +23,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), mdi_(new QMdiArea
   mdi_->setObjectName(QStringLiteral("mdiArea"));
   mdi_->setBackground(palette().brush(QPalette::Dark));
   setCentralWidget(mdi_);
-  resize(1003, 530);
+  // Wide and tall enough for the ticket form with its frame; on a smaller screen the
+  // workspace scrolls, so no part of a child window is ever out of reach.
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  QSize size(1012, 690);
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
   buildMenu();
 }
 
@@ -92,6 +101,9 @@ QMdiSubWindow *showChild(QWidget *window) {
   if (!frame && main) {
     Qt::WindowFlags flags = window->windowFlags() & (Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint |
                                                      Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    // The frame draws its close box only with a system menu.
+    if (flags & Qt::WindowCloseButtonHint)
+      flags |= Qt::WindowSystemMenuHint;
     frame = main->mdiArea()->addSubWindow(window, flags ? flags | Qt::SubWindow : Qt::WindowFlags());
     frame->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_DeleteOnClose);
