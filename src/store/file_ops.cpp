@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -75,12 +77,27 @@ bool makeFolder(const QString &path) {
 bool append(const QString &path, const QByteArray &bytes) {
   if (!allowed())
     return false;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+  const QByteArray name = QFile::encodeName(path);
+  const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0)
     return false;
-  if (file.write(bytes) != bytes.size())
-    return false;
-  return file.flush();
+  const off_t before = ::lseek(fd, 0, SEEK_END);
+  qint64 written = 0;
+  while (before >= 0 && written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      break;
+    written += n;
+  }
+  bool ok = before >= 0 && written == bytes.size() && ::fsync(fd) == 0;
+  // A full disk or a size limit can let part of the line through: the file goes back
+  // to where it was, so it never holds half a line.
+  if (!ok && before >= 0 && ::ftruncate(fd, before) == 0)
+    ::fsync(fd);
+  ::close(fd);
+  return ok;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes) {

@@ -14,7 +14,8 @@ bool copyReplacing(const QString &from, const QString &to);
 bool rename(const QString &from, const QString &to);
 bool remove(const QString &path);
 bool makeFolder(const QString &path);
-// Appends the bytes in one write and flushes; the file is created when missing.
+// Appends the bytes and flushes them to disk; the file is created when missing. On a
+// short write the file is cut back to its old length: all of the bytes or none.
 bool append(const QString &path, const QByteArray &bytes);
 // Writes a whole file beside the target and renames it into place.
 bool writeFile(const QString &path, const QByteArray &bytes);

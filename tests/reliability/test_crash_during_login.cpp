@@ -57,7 +57,7 @@ private slots:
   void initTestCase() {
     testing_support::TempAppFolder folder;
     const QString made = folder.makeUser(QStringLiteral("anna"), QStringLiteral("pass"));
-    QCOMPARE(reliability::fillTickets(made, 4000), 3000);
+    QCOMPARE(reliability::fillTickets(made, 3000), 3000);
     masterDb_ = master_.filePath(kDb);
     QVERIFY(QFile::copy(made, masterDb_));
     original_ = reliability::contentsOf(masterDb_);

@@ -8,8 +8,8 @@
 
 namespace reliability {
 
-// Fills Trade with `rows` tickets and then deletes every fourth, so the file has free
-// pages and the daily compaction really rewrites it. Returns the rows left.
+// Fills Trade with `rows` tickets and leaves free pages behind, so the daily compaction
+// really rewrites the file. Returns the rows in Trade.
 int fillTickets(const QString &databasePath, int rows);
 
 // What a database holds: its ticket rows and a digest over every column that matters.
