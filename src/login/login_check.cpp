@@ -19,9 +19,9 @@ LoginCheck checkLogin(const QString &typedUserId, const QString &typedPassword) 
   std::optional<store::SettingRow> row;
   try {
     row = store::readFirstSetting(s.db());
-  } catch (const store::DbError &) {
+  } catch (const store::DbError &e) {
     s.clearDatabase();
-    return {Outcome::Unreadable, {}};
+    return {e.busy() ? Outcome::InUse : Outcome::Unreadable, {}};
   }
   if (!row || row->userId.isEmpty() || row->password.isEmpty())
     return {Outcome::WrongCredentials, {}};

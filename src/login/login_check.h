@@ -11,6 +11,7 @@ struct LoginCheck {
     EmptyUserId,      // nothing typed
     NoDatabase,       // no user database for the ID
     Unreadable,       // the file is damaged or keyed otherwise
+    InUse,            // another program holds the file while it writes
     WrongCredentials, // ID or password differ, or no complete credentials stored
     Admitted,
   };

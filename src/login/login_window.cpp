@@ -143,6 +143,10 @@ void LoginWindow::btnOK_Click() {
     app::showMessage(QStringLiteral("The user database cannot be opened: the file is damaged or was not "
                                     "made by this program."));
     return;
+  case Outcome::InUse:
+    app::showMessage(QStringLiteral("The user database is in use by another program. Please close it and "
+                                    "log in again."));
+    return;
   case Outcome::WrongCredentials:
     app::showMessage(QStringLiteral("Current Password is wrong !"));
     tbUserID->clear();

@@ -160,12 +160,22 @@ BackupResult BackupAndCompact(const QString &folder, const QString &fileName) {
   session().closeConnection();
   const QString backup = fullPath + QStringLiteral("(") + app::today().toString(QStringLiteral("yyyyMMdd")) +
                          QStringLiteral(")");
-  if (!fileops::copyReplacing(fullPath, backup))
-    return BackupResult::Failed;
   const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
-  if (fileops::exists(target) && !fileops::remove(target))
-    return BackupResult::Failed;
   try {
+    // A connection that holds the file while the backup works on it. Opening it fails
+    // while another program is in the middle of a commit.
+    Database guard(fullPath);
+    // Read lock: nobody can commit while the file is copied, so the dated backup is whole.
+    guard.exec("BEGIN; SELECT count(*) FROM sqlite_master;");
+    if (!fileops::copyReplacing(fullPath, backup))
+      return BackupResult::Failed;
+    guard.exec("COMMIT;");
+    // Write lock until the compacted copy is in place: a program with unsaved changes
+    // would later write them into the replaced file and lose them, so it refuses the
+    // compaction, and none can start one meanwhile.
+    guard.exec("BEGIN IMMEDIATE;");
+    if (fileops::exists(target) && !fileops::remove(target))
+      return BackupResult::Failed;
     if (!compact(folder, fullPath)) {
       QFile::remove(target);
       return BackupResult::Failed;
