@@ -31,13 +31,17 @@ public:
   void setText(int col, int row, const QString &text);
   void setTextColor(int col, int row, const QColor &color);
   void setRowTextColor(int row, const QColor &color);
+  // The colour of every cell of a column, now and after later fills, unless the
+  // cell has a colour of its own.
+  void setColumnTextColor(int col, const QColor &color);
   QColor textColor(int col, int row) const;
 
   void setCheckBoxColumn(int col);
   int checkValue(int col, int row) const;
   void setCheckValue(int col, int row, int value);
 
-  // Replaces rows 1..n with the given texts in one go (fast fill of long lists).
+  // Replaces rows 1..n with the given texts in one go (fast fill of long lists); the
+  // rows' own cell colours go, the columns' colours stay.
   void setRowTexts(const std::vector<QStringList> &rows);
 
   void setTopRow(int row);

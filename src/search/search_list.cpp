@@ -6,20 +6,51 @@
 
 namespace search {
 
-ListedRow listedRow(const store::TradeListing &ticket) {
-  const QDate date = QDate::fromString(ticket.tradeDate, Qt::ISODate);
-  QString po = ticket.po;
+namespace {
+
+QString shownDate(const QString &stored) {
+  const QDate date = QDate::fromString(stored, Qt::ISODate);
+  return date.isValid() ? app::dateText(date) : stored;
+}
+
+// Takes the texts over from the ticket: a long list is built without touching each
+// text twice.
+ListedRow rowWithDate(store::TradeListing &&ticket, const QString &dateCell) {
+  QString po = std::move(ticket.po);
   po.replace(QLatin1Char('|'), QStringLiteral(", "));
-  return {ticket.tradeDate,
-          {date.isValid() ? app::dateText(date) : ticket.tradeDate, ticket.ticket, po, ticket.truckCo,
-           ticket.vendor}};
+  QStringList cells;
+  cells.reserve(kListColumns);
+  cells.emplace_back(dateCell);
+  cells.emplace_back(std::move(ticket.ticket));
+  cells.emplace_back(std::move(po));
+  cells.emplace_back(std::move(ticket.truckCo));
+  cells.emplace_back(std::move(ticket.vendor));
+  return {std::move(ticket.tradeDate), std::move(cells)};
+}
+
+} // namespace
+
+ListedRow listedRow(const store::TradeListing &ticket) {
+  return rowWithDate(store::TradeListing(ticket), shownDate(ticket.tradeDate));
 }
 
 std::vector<ListedRow> listedRows(const std::vector<store::TradeListing> &tickets) {
+  return listedRows(std::vector<store::TradeListing>(tickets));
+}
+
+std::vector<ListedRow> listedRows(std::vector<store::TradeListing> &&tickets) {
   std::vector<ListedRow> rows;
   rows.reserve(tickets.size());
-  for (const auto &t : tickets)
-    rows.push_back(listedRow(t));
+  // The list comes in date order: each day's date text is written once and shared.
+  QString storedBefore;
+  QString shownBefore;
+  for (store::TradeListing &t : tickets) {
+    if (rows.empty() || t.tradeDate != storedBefore) {
+      storedBefore = t.tradeDate;
+      shownBefore = shownDate(t.tradeDate);
+    }
+    rows.push_back(rowWithDate(std::move(t), shownBefore));
+  }
   return rows;
 }
 

@@ -25,6 +25,8 @@ struct ListedRow {
 // company, vendors as stored.
 ListedRow listedRow(const store::TradeListing &ticket);
 std::vector<ListedRow> listedRows(const std::vector<store::TradeListing> &tickets);
+// The same, taking the texts over from the tickets, which are left without them.
+std::vector<ListedRow> listedRows(std::vector<store::TradeListing> &&tickets);
 
 // The column a sort choice of the list sorts by: "Truck Company" 4, "Ticket" 2,
 // "Vendor" 5; 0 for any other text.

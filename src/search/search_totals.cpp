@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <optional>
 
 namespace search {
 
@@ -19,7 +20,47 @@ PaymentClass classify(int paymentType, int charge) {
   }
 }
 
+namespace {
+
+// The common stored form, digits with at most one point ("125.5"), read without the
+// general parse; anything else gives nothing. The digits make a whole number N and the
+// point a power of ten P, both exact in a double, so N / P is the correctly rounded
+// value, as the general parse gives.
+std::optional<double> plainDigits(const QString &text) {
+  constexpr qsizetype kMostDigits = 15;
+  const qsizetype n = text.size();
+  if (n == 0 || n > kMostDigits + 1)
+    return std::nullopt;
+  qint64 whole = 0;
+  qsizetype digits = 0;
+  qsizetype afterPoint = -1;
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = text.at(i).unicode();
+    if (c == u'.' && afterPoint < 0) {
+      afterPoint = 0;
+      continue;
+    }
+    if (c < u'0' || c > u'9')
+      return std::nullopt;
+    whole = whole * 10 + (c - u'0');
+    ++digits;
+    if (afterPoint >= 0)
+      ++afterPoint;
+  }
+  if (digits == 0 || digits > kMostDigits)
+    return std::nullopt;
+  double scale = 1;
+  for (qsizetype i = 0; i < afterPoint; ++i)
+    scale *= 10;
+  return double(whole) / scale;
+}
+
+} // namespace
+
 double amountValue(const QString &text) {
+  // Reading every listed ticket's amount must not cost more than listing it.
+  if (const std::optional<double> plain = plainDigits(text))
+    return *plain;
   QString digits = text.trimmed();
   if (digits.startsWith(QLatin1Char('$')))
     digits = digits.mid(1).trimmed();

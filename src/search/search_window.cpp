@@ -108,12 +108,11 @@ void SearchWindow::LoadList() {
     app::showMessage(QStringLiteral("LoadList has an error!"));
     return;
   }
-  rows_ = listedRows(found);
-  fillGrid();
-
   SearchTotals totals;
   for (const auto &t : found)
     totals.add(t.paymentType, t.charge, t.tc);
+  rows_ = listedRows(std::move(found));
+  fillGrid();
   ui_->tbResult->setText(totals.line());
   fitTotals();
 }
@@ -143,9 +142,7 @@ void SearchWindow::fillGrid() {
   app::Grid *grid = ui_->Spr1;
   grid->setRowTexts(cells);
   // The ticket number in the highlight colour marks it as the way into the ticket.
-  const QColor highlight = palette().color(QPalette::Highlight);
-  for (int r = 1; r <= int(rows_.size()); ++r)
-    grid->setTextColor(TicketColumn, r, highlight);
+  grid->setColumnTextColor(TicketColumn, palette().color(QPalette::Highlight));
 }
 
 void SearchWindow::RecordReArrange(int column) {

@@ -138,6 +138,11 @@ QString Statement::text(int col) const {
   return QString::fromUtf8(p, sqlite3_column_bytes(stmt_, col));
 }
 
+QByteArrayView Statement::utf8(int col) const {
+  const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col));
+  return p ? QByteArrayView(p, sqlite3_column_bytes(stmt_, col)) : QByteArrayView();
+}
+
 qint64 Statement::integer(int col) const { return sqlite3_column_int64(stmt_, col); }
 
 double Statement::real(int col) const { return sqlite3_column_double(stmt_, col); }

@@ -3,6 +3,7 @@
 // bound parameters. Failures are thrown as store::DbError; the calling operation
 // catches them and shows its own fixed message. Nothing here talks to the user.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -62,6 +63,8 @@ public:
   // A NULL reads as empty text / 0.
   QString text(int col) const;
   QString text(const char *name) const { return text(requireColumn(name)); }
+  // The text as the engine holds it (UTF-8), valid until the next step.
+  QByteArrayView utf8(int col) const;
   qint64 integer(int col) const;
   qint64 integer(const char *name) const { return integer(requireColumn(name)); }
   double real(int col) const;

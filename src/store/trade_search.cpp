@@ -2,6 +2,8 @@
 
 #include "store/user_database.h"
 
+#include <QSet>
+
 #include <limits>
 
 namespace store {
@@ -31,6 +33,25 @@ int codeAt(const Statement &st, int col) {
                                                                                               : 0;
 }
 
+// Trucking companies and amounts repeat all through a long list: each distinct text
+// is kept once and shared by the rows that have it, so a year's list holds a few
+// thousand of them instead of one per ticket.
+class RepeatedTexts {
+public:
+  QString shared(const QString &text) {
+    const auto known = known_.constFind(text);
+    if (known != known_.cend())
+      return *known;
+    if (known_.size() < kMostKept)
+      known_.insert(text);
+    return text;
+  }
+
+private:
+  static constexpr qsizetype kMostKept = 4096;
+  QSet<QString> known_;
+};
+
 } // namespace
 
 const char *tradeSearchSql(bool withKeyword) { return withKeyword ? kByDateAndKeyword : kByDate; }
@@ -43,19 +64,25 @@ std::vector<TradeListing> searchTrade(const QDate &from, const QDate &to, const 
     st.bind(3, keyword);
 
   std::vector<TradeListing> rows;
+  RepeatedTexts repeated;
+  QByteArray dateBefore;
   while (st.step()) {
     TradeListing &row = rows.emplace_back();
-    // Tickets of one day share one date text.
-    row.tradeDate = st.text(DateCol);
-    if (rows.size() > 1 && row.tradeDate == rows[rows.size() - 2].tradeDate)
+    // Tickets of one day share one date text, made once.
+    const QByteArrayView date = st.utf8(DateCol);
+    if (rows.size() > 1 && date == dateBefore && !st.isNull(DateCol)) {
       row.tradeDate = rows[rows.size() - 2].tradeDate;
+    } else {
+      row.tradeDate = st.text(DateCol);
+      dateBefore = date.toByteArray();
+    }
     row.ticket = st.text(TicketCol);
     row.po = st.text(PoCol);
-    row.truckCo = st.text(TruckCoCol);
+    row.truckCo = repeated.shared(st.text(TruckCoCol));
     row.vendor = st.text(VendorCol);
     row.paymentType = codeAt(st, PaymentCol);
     row.charge = codeAt(st, ChargeCol);
-    row.tc = st.text(TcCol);
+    row.tc = repeated.shared(st.text(TcCol));
   }
   return rows;
 }

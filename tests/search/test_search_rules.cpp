@@ -62,6 +62,10 @@ private slots:
     QTest::newRow("trailing letters") << "12abc" << 0.0;
     QTest::newRow("infinity") << "inf" << 0.0;
     QTest::newRow("not a number") << "nan" << 0.0;
+    QTest::newRow("point without decimals") << "12." << 12.0;
+    QTest::newRow("leading zeros") << "007.50" << 7.5;
+    QTest::newRow("a tenth") << "0.1" << 0.1;
+    QTest::newRow("two points") << "1.2.3" << 0.0;
   }
   void amounts() {
     QFETCH(QString, stored);
@@ -116,6 +120,17 @@ private slots:
     // A stored date that is no date is shown as stored rather than as a blank.
     t.tradeDate = QStringLiteral("03/10/26");
     QCOMPARE(search::listedRow(t).cells.first(), QStringLiteral("03/10/26"));
+  }
+
+  void listedRowsShowEachRowsDate() {
+    std::vector<store::TradeListing> tickets(4);
+    const char *dates[] = {"2026-01-09", "2026-01-09", "2026-01-10", "2026-01-09"};
+    for (int i = 0; i < 4; ++i)
+      tickets[i].tradeDate = QString::fromLatin1(dates[i]);
+    const std::vector<search::ListedRow> listed = search::listedRows(tickets);
+    for (int i = 0; i < 4; ++i)
+      QCOMPARE(listed[i].cells.first(),
+               app::dateText(QDate::fromString(QString::fromLatin1(dates[i]), Qt::ISODate)));
   }
 
   void sortChoices_data() {
