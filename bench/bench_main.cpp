@@ -7,6 +7,7 @@
 #include "figures_table.h"
 
 #include "app/main_window.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,6 +55,8 @@ int main(int argc, char **argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
+  // The program's own process settings, as its start-up makes them.
+  app::tuneMemory();
   QApplication application(restCount, rest.data());
   benchmark::Initialize(&restCount, rest.data());
   if (benchmark::ReportUnrecognizedArguments(restCount, rest.data()))
