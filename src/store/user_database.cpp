@@ -7,6 +7,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <set>
 
 namespace store {
@@ -153,23 +155,57 @@ bool compact(const QString &folder, const QString &fullPath) {
 
 } // namespace
 
+// Today's backup made under a read lock, on the connection the login opened when it
+// is open on this file (opening the file again costs its key derivation). Tells how
+// many free pages the file has.
+static std::optional<qint64> backUpUnderReadLock(const QString &fullPath, const QString &backup) {
+  std::unique_ptr<Database> own;
+  Database *db = nullptr;
+  if (session().databasePath() == fullPath && !session().databaseFileName().isEmpty()) {
+    db = &session().db();
+  } else {
+    own = std::make_unique<Database>(fullPath);
+    db = own.get();
+  }
+  qint64 freePages = 0;
+  {
+    Statement count = db->prepare("PRAGMA freelist_count;");
+    if (count.step())
+      freePages = count.integer(0);
+  }
+  // Read lock: nobody can commit while the file is copied, so the dated backup is whole.
+  db->exec("BEGIN; SELECT count(*) FROM sqlite_master;");
+  const bool copied = fileops::copyReplacing(fullPath, backup);
+  db->exec(copied ? "COMMIT;" : "ROLLBACK;");
+  if (!copied)
+    return std::nullopt;
+  return freePages;
+}
+
 BackupResult BackupAndCompact(const QString &folder, const QString &fileName) {
   const QString fullPath = QDir(folder).filePath(fileName);
   if (!fileops::exists(fullPath))
     return BackupResult::NoDatabase;
-  session().closeConnection();
   const QString backup = fullPath + QStringLiteral("(") + app::today().toString(QStringLiteral("yyyyMMdd")) +
                          QStringLiteral(")");
+  try {
+    const std::optional<qint64> freePages = backUpUnderReadLock(fullPath, backup);
+    if (!freePages)
+      return BackupResult::Failed;
+    // Nothing to reclaim: the file stays as it is, and so may the connection to it.
+    if (*freePages == 0)
+      return BackupResult::Done;
+  } catch (const DbError &) {
+    session().closeConnection();
+    return BackupResult::Failed;
+  }
+  // The compacted copy will replace the file: no connection may stay on the old one.
+  session().closeConnection();
   const QString target = QDir(folder).filePath(QString::fromLatin1(kCompactionTarget));
   try {
-    // A connection that holds the file while the backup works on it. Opening it fails
-    // while another program is in the middle of a commit.
+    // A connection that holds the file while the compaction works on it. Opening it
+    // fails while another program is in the middle of a commit.
     Database guard(fullPath);
-    // Read lock: nobody can commit while the file is copied, so the dated backup is whole.
-    guard.exec("BEGIN; SELECT count(*) FROM sqlite_master;");
-    if (!fileops::copyReplacing(fullPath, backup))
-      return BackupResult::Failed;
-    guard.exec("COMMIT;");
     // Write lock until the compacted copy is in place: a program with unsaved changes
     // would later write them into the replaced file and lose them, so it refuses the
     // compaction, and none can start one meanwhile.

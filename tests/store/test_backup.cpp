@@ -146,6 +146,29 @@ private slots:
     QCOMPARE(scalar(path, "SELECT MAX(No) FROM Trade;"), 2001);
   }
 
+  // The login's connection is used for the backup; whatever follows the backup is
+  // written into the file that stays, compacted or not.
+  void writesAfterTheBackupLandInTheDatabase_data() {
+    QTest::addColumn<bool>("freePages");
+    QTest::newRow("nothing to compact") << false;
+    QTest::newRow("compacted") << true;
+  }
+  void writesAfterTheBackupLandInTheDatabase() {
+    QFETCH(bool, freePages);
+    TempAppFolder folder;
+    const QString path = folder.signIn(QStringLiteral("anna"));
+    if (freePages)
+      fillAndThin(path, 800);
+    const qint64 rows = scalar(path, "SELECT COUNT(*) FROM Trade;");
+    store::session().db(); // opened by the credential check
+
+    QCOMPARE(store::BackupAndCompact(folder.path(), kDb), store::BackupResult::Done);
+    store::session().db().exec("INSERT INTO Trade (Ticket) VALUES ('after');");
+    store::session().closeConnection();
+    QCOMPARE(scalar(path, "SELECT COUNT(*) FROM Trade;"), rows + 1);
+    QCOMPARE(scalar(path, "PRAGMA freelist_count;"), 0);
+  }
+
   // Every file operation of a backup in turn fails: the database always opens with
   // its key and holds every row.
   void failureAtAnyStepLeavesTheDatabaseWhole_data() {
