@@ -34,10 +34,12 @@ std::string figuresTable(const std::map<std::string, double> &medians, bool *all
   std::string out = "| operation | median ms | floor ms | ratio | goal | met |\n"
                     "|---|---:|---:|---:|---|---|\n";
   bool met = true;
+  bool any = false;
   for (const Figure &f : figures()) {
     const auto op = medians.find(f.operation);
     if (op == medians.end())
       continue;
+    any = true;
     const auto floor = f.floor.empty() ? medians.end() : medians.find(f.floor);
     const bool hasFloor = floor != medians.end() && floor->second > 0;
     const double ratio = hasFloor ? op->second / floor->second : 0;
@@ -59,7 +61,7 @@ std::string figuresTable(const std::map<std::string, double> &medians, bool *all
            (hasFloor ? format("%.2f", ratio) : std::string("–")) + " | " + goal + " | " + verdict + " |\n";
   }
   if (allMet)
-    *allMet = met;
+    *allMet = met && any;
   return out;
 }
 
