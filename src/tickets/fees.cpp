@@ -25,6 +25,9 @@ std::optional<double> feeValue(const QString &text) {
 }
 
 QString plainAmount(double value) {
+  // No amount box holds an infinite or undefined number.
+  if (!std::isfinite(value))
+    return QString();
   // Round to 15 significant digits first, so 0.1 + 0.2 reads 0.3 and not 0.30000000000000004.
   const double rounded = QString::number(value, 'g', kSignificantDigits).toDouble();
   if (rounded == 0.0)
@@ -49,7 +52,11 @@ std::optional<QString> feeTotal(const QString &baseCharge, const QString &handli
   const auto handling = feeValue(handlingCharge);
   if (!base || !handling)
     return std::nullopt;
-  return plainAmount(*base + *handling);
+  // Two amounts near the largest number add up to infinity: no total to show.
+  const double sum = *base + *handling;
+  if (!std::isfinite(sum))
+    return std::nullopt;
+  return plainAmount(sum);
 }
 
 QString amountPattern() {

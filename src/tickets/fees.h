@@ -13,11 +13,12 @@ std::optional<double> feeValue(const QString &text);
 
 // A number written as plain text in the system's number format: no thousands
 // separators, no currency sign, no trailing zeros, at most 15 significant digits.
+// The empty text for an infinite or undefined number.
 QString plainAmount(double value);
 
 // The text of the total for two fee boxes (12.5 and 30 give "42.5", 0.1 and 0.2 give
-// "0.3"). Nothing when either box holds text that is not a number; the form then
-// leaves the total as it was.
+// "0.3"). Nothing when either box holds text that is not a number or the sum is too
+// large for any number; the form then leaves the total as it was.
 std::optional<QString> feeTotal(const QString &baseCharge, const QString &handlingCharge);
 
 // What an amount box accepts: digits with at most one decimal separator of the system's
