@@ -2,7 +2,7 @@
 
 #include "store/user_database.h"
 
-#include <QSet>
+#include <QHash>
 
 #include <limits>
 
@@ -38,18 +38,22 @@ int codeAt(const Statement &st, int col) {
 // thousand of them instead of one per ticket.
 class RepeatedTexts {
 public:
-  QString shared(const QString &text) {
-    const auto known = known_.constFind(text);
+  // The text of a column, looked up by its stored bytes so that a repeat costs neither
+  // a conversion nor a copy.
+  QString shared(const Statement &st, int col) {
+    const QByteArrayView utf8 = st.utf8(col);
+    const auto known = known_.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
     if (known != known_.cend())
       return *known;
+    const QString text = st.text(col);
     if (known_.size() < kMostKept)
-      known_.insert(text);
+      known_.insert(utf8.toByteArray(), text);
     return text;
   }
 
 private:
   static constexpr qsizetype kMostKept = 4096;
-  QSet<QString> known_;
+  QHash<QByteArray, QString> known_;
 };
 
 } // namespace
@@ -78,11 +82,11 @@ std::vector<TradeListing> searchTrade(const QDate &from, const QDate &to, const 
     }
     row.ticket = st.text(TicketCol);
     row.po = st.text(PoCol);
-    row.truckCo = repeated.shared(st.text(TruckCoCol));
+    row.truckCo = repeated.shared(st, TruckCoCol);
     row.vendor = st.text(VendorCol);
     row.paymentType = codeAt(st, PaymentCol);
     row.charge = codeAt(st, ChargeCol);
-    row.tc = repeated.shared(st.text(TcCol));
+    row.tc = repeated.shared(st, TcCol);
   }
   return rows;
 }
