@@ -48,6 +48,15 @@ constexpr int kTicketParameter = 56;
 
 QString workDatabase() { return QDir(context().workFolder).filePath(userDatabaseFileName()); }
 
+// The form refuses a ticket without its payment; a saved one always has it.
+TicketRecord withPayment(TicketRecord r) {
+  if (r.PaymentType == tickets::code::NoPayment)
+    r.PaymentType = tickets::code::Cash;
+  if (r.PaymentType == tickets::code::Charge && r.Charge == tickets::code::NoCharge)
+    r.Charge = tickets::code::TruckingCo;
+  return r;
+}
+
 // A new job at today's date with the next ticket number, fields as real ones look.
 TicketRecord freshTicket() {
   static const ReferenceLists lists = makeReferenceLists(kSeed);
@@ -56,13 +65,15 @@ TicketRecord freshTicket() {
   r.Ticket = tickets::Check_TicketNo().ticket;
   r.TradeDate = context().lastDay;
   r.JobClose = false;
-  // The form refuses a ticket without its payment; a saved one always has it.
-  if (r.PaymentType == tickets::code::NoPayment)
-    r.PaymentType = tickets::code::Cash;
-  if (r.PaymentType == tickets::code::Charge && r.Charge == tickets::code::NoCharge)
-    r.Charge = tickets::code::TruckingCo;
   require(!r.Ticket.isEmpty(), "the next ticket number");
-  return r;
+  return withPayment(r);
+}
+
+// An open job loaded for saving, its payment chosen as the user does before saving.
+TicketRecord openJob() {
+  std::optional<TicketRecord> job = store::findOpenJobOfDoor(context().openDoors.first());
+  require(job.has_value(), "an open job");
+  return withPayment(*job);
 }
 
 QString vendorNumbersShown(const TicketRecord &r) {
@@ -191,26 +202,24 @@ void registerWrites() {
   });
 
   add("op/UpdateInfo", [](benchmark::State &state) {
-    std::optional<TicketRecord> job = store::findOpenJobOfDoor(context().openDoors.first());
-    require(job.has_value(), "an open job");
+    TicketRecord job = openJob();
     int round = 0;
     timeEach(
-        state, [&] { job->Notes = QStringLiteral("Driver called ahead, round %1").arg(++round); },
-        [&] { require(tickets::UpdateInfo(*job), "UpdateInfo"); });
+        state, [&] { job.Notes = QStringLiteral("Driver called ahead, round %1").arg(++round); },
+        [&] { require(tickets::UpdateInfo(job), "UpdateInfo"); });
   });
   add("floor/UpdateInfo", [](benchmark::State &state) {
-    std::optional<TicketRecord> job = store::findOpenJobOfDoor(context().openDoors.first());
-    require(job.has_value(), "an open job");
+    TicketRecord job = openJob();
     raw::Connection db(workDatabase());
     raw::Query update(db, kRawUpdate);
     std::vector<raw::Value> values;
-    const QByteArray ticket = job->Ticket.toUtf8();
+    const QByteArray ticket = job.Ticket.toUtf8();
     int round = 0;
     timeEach(
         state,
         [&] {
-          job->Notes = QStringLiteral("Driver called ahead, round %1").arg(++round);
-          values = raw::values(insertValues(*job));
+          job.Notes = QStringLiteral("Driver called ahead, round %1").arg(++round);
+          values = raw::values(insertValues(job));
         },
         [&] { update.bindAll(values).bind(kTicketParameter, ticket).run(); });
   });
