@@ -16,14 +16,15 @@ QString text(FuzzedDataProvider &input) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzedDataProvider input(data, size);
   tickets::TicketRecord t;
-  for (QString *field :
-       {&t.UserID, &t.Ticket, &t.InvoiceTO, &t.TruckCo, &t.CheckNum, &t.Apptmt, &t.ArrivalT, &t.US, &t.UE, &t.DT,
-        &t.Truck, &t.Trailer, &t.Load, &t.Trip, &t.Pro, &t.Door, &t.PO, &t.Vendor, &t.Cases, &t.Items, &t.BC,
-        &t.HC, &t.TC, &t.Layers, &t.Restacks, &t.PFrom, &t.PTo, &t.CHEP, &t.EIn, &t.EOut, &t.CEID, &t.RN,
-        &t.Product, &t.Weight, &t.Volume, &t.DCases, &t.DRC, &t.DExplain, &t.Notes, &t.DName, &t.CSL})
+  for (QString *field : {&t.UserID, &t.Ticket, &t.InvoiceTO, &t.TruckCo,  &t.CheckNum, &t.Apptmt, &t.ArrivalT,
+                         &t.US,     &t.UE,     &t.DT,        &t.Truck,    &t.Trailer,  &t.Load,   &t.Trip,
+                         &t.Pro,    &t.Door,   &t.PO,        &t.Vendor,   &t.Cases,    &t.Items,  &t.BC,
+                         &t.HC,     &t.TC,     &t.Layers,    &t.Restacks, &t.PFrom,    &t.PTo,    &t.CHEP,
+                         &t.EIn,    &t.EOut,   &t.CEID,      &t.RN,       &t.Product,  &t.Weight, &t.Volume,
+                         &t.DCases, &t.DRC,    &t.DExplain,  &t.Notes,    &t.DName,    &t.CSL})
     *field = text(input);
-  for (int *code : {&t.PaymentType, &t.Charge, &t.Full_P, &t.Floor_P, &t.ROO, &t.PW, &t.ROB, &t.BO, &t.DNo_Yes,
-                    &t.PYes_No_W, &t.Stream})
+  for (int *code : {&t.PaymentType, &t.Charge, &t.Full_P, &t.Floor_P, &t.ROO, &t.PW, &t.ROB, &t.BO,
+                    &t.DNo_Yes, &t.PYes_No_W, &t.Stream})
     *code = input.ConsumeIntegral<int>();
   t.TradeDate = QDate::fromJulianDay(input.ConsumeIntegralInRange<qint64>(-1, 5373484));
   const QString vendorNumbers = text(input);

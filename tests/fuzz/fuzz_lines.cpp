@@ -11,10 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
   const int count = tickets::CountLines(text);
   FUZZ_REQUIRE(count == (text.isEmpty() ? 0 : int(text.count(crlf)) + 1));
-  QStringList lines;
-  for (int n = 1; n <= count; ++n)
-    lines << tickets::GetLine(text, n);
-  FUZZ_REQUIRE(lines.join(crlf) == text);
+  const QStringList lines = text.split(crlf);
+  if (count > 0) {
+    // First, last and a middle line (every line would make each run quadratic).
+    for (int n : {1, count, (count + 1) / 2})
+      FUZZ_REQUIRE(tickets::GetLine(text, n) == lines.at(n - 1));
+  }
   FUZZ_REQUIRE(tickets::GetLine(text, 0).isEmpty() && tickets::GetLine(text, count + 1).isEmpty());
 
   // A box's text survives storage: joined, no line break of its own is left, and

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a set time:
-#   bash tests/fuzz/run.sh [seconds per target, default 60]
+#   bash tests/fuzz/run.sh [seconds per target, default 60] [target...]
 # Installs clang and its fuzzer runtime when missing (Debian 12, as root). Not part of
 # the CI run. Exits non-zero when a target crashes, hangs or breaks its invariant; the
 # input that did it is kept in the build folder. Inputs under tests/fuzz/seeds/<target>
@@ -24,6 +24,7 @@ CXX=clang++ cmake -S tests/fuzz -B "$build" -G Ninja >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 targets=(fuzz_lines fuzz_door_number fuzz_fees fuzz_numbering fuzz_facility_code fuzz_csv_line)
+[ $# -gt 1 ] && targets=("${@:2}")
 failed=0
 summary=()
 for t in "${targets[@]}"; do

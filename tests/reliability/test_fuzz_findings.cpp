@@ -11,9 +11,11 @@ private slots:
   void feeSumPastTheLargestNumber_data() {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("handling");
-    QTest::newRow("exponents") << "1e308" << "1e308";
+    QTest::newRow("exponents") << "1e308"
+                               << "1e308";
     QTest::newRow("typed digits") << QString(308, QLatin1Char('9')) << QString(308, QLatin1Char('9'));
-    QTest::newRow("one negative") << "-1.7e308" << "-1.7e308";
+    QTest::newRow("one negative") << "-1.7e308"
+                                  << "-1.7e308";
   }
   void feeSumPastTheLargestNumber() {
     QFETCH(QString, base);
