@@ -68,14 +68,14 @@ void registerLoginBenchmarks() {
   add(
       "floor/login, nothing to compact",
       [](benchmark::State &state) {
-        timeEach(state, ::sync, [] { raw::copyFile(loginDatabase(), floorBackup(), true); });
+        timeEach(state, ::sync, [] { raw::copyFile(context().files.compact, floorBackup(), true); });
         QFile::remove(floorBackup());
       },
       7, 1);
   add(
       "info/plain copy, not flushed",
       [](benchmark::State &state) {
-        timeEach(state, ::sync, [] { raw::copyFile(loginDatabase(), floorBackup(), false); });
+        timeEach(state, ::sync, [] { raw::copyFile(context().files.compact, floorBackup(), false); });
         QFile::remove(floorBackup());
         ::sync();
       },
