@@ -5,15 +5,18 @@
 #include "app/splash.h"
 #include "app/windows.h"
 #include "login/login_check.h"
+#include "store/progress.h"
 #include "store/user_database.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -31,10 +34,54 @@ QFont arial(qreal points, bool bold, bool italic = false) {
   return font;
 }
 
-// Shows the busy pointer while the daily backup runs.
-struct BusyPointer {
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+// While the daily backup runs: the busy pointer at once, a progress bar once the work
+// has taken a second, and the windows repainted all along (user input waits).
+class BackupProgress {
+public:
+  BackupProgress() : scope_([this](double fraction) { tick(fraction); }) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  ~BackupProgress() {
+    delete dialog_;
+    QApplication::restoreOverrideCursor();
+  }
+  BackupProgress(const BackupProgress &) = delete;
+  BackupProgress &operator=(const BackupProgress &) = delete;
+
+private:
+  void tick(double fraction) {
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < 50)
+      return;
+    sinceRepaint_.start();
+    if (!dialog_ && running_.elapsed() >= 1000) {
+      dialog_ = new QProgressDialog(QStringLiteral("Making today's backup of the database..."), QString(), 0, 100,
+                                    app::MainWindow::instance());
+      dialog_->setObjectName(QStringLiteral("frmBackupProgress"));
+      dialog_->setWindowModality(Qt::ApplicationModal);
+      dialog_->setMinimumDuration(0);
+      dialog_->setAutoClose(false);
+      dialog_->setAutoReset(false);
+      dialog_->show();
+    }
+    if (dialog_) {
+      if (fraction < 0) {
+        dialog_->setRange(0, 0); // compaction cannot tell how far it is
+      } else {
+        dialog_->setRange(0, 100);
+        dialog_->setValue(int(fraction * 100));
+      }
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+
+  QElapsedTimer running_ = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  QElapsedTimer sinceRepaint_;
+  QProgressDialog *dialog_ = nullptr;
+  store::ProgressScope scope_;
 };
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -162,7 +209,7 @@ void LoginWindow::admit(const QString &storedUserId) {
   store::Session &s = store::session();
   store::BackupResult backup;
   {
-    BusyPointer busy;
+    BackupProgress progress;
     store::PruneBackups();
     backup = store::BackupAndCompact(s.appFolder(), s.databaseFileName());
   }

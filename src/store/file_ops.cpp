@@ -1,5 +1,7 @@
 #include "store/file_ops.h"
 
+#include "store/progress.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store::fileops {
@@ -58,8 +61,15 @@ bool copyBytes(const QString &from, const QString &to) {
     return false;
   }
   bool ok = true;
+  struct stat info {};
+  const double total = ::fstat(in, &info) == 0 && info.st_size > 0 ? double(info.st_size) : 0.0;
+  double copied = 0;
   ssize_t n;
-  while ((n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0)) > 0) {
+  // Pieces of 32 MB, so a waiting window hears how far the copy has come.
+  while ((n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 25, 0)) > 0) {
+    copied += double(n);
+    if (total > 0)
+      reportProgress(copied / total);
   }
   if (n < 0) {
     // No copy in the kernel here: start again with plain reads and writes.

@@ -2,6 +2,9 @@
 
 #include "app/clock.h"
 #include "store/file_ops.h"
+#include "store/progress.h"
+
+#include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -141,7 +144,16 @@ bool compact(const QString &folder, const QString &fullPath) {
     { Database created(target, Database::Mode::Create); }
     db.prepare("ATTACH DATABASE ? AS compacted KEY 'quolby';").bind(1, target).run();
     applyKey(db.handle(), "compacted");
+    // The export is one long statement: let the waiting window repaint meanwhile.
+    sqlite3_progress_handler(
+        db.handle(), 20000,
+        [](void *) {
+          reportProgress(-1);
+          return 0;
+        },
+        nullptr);
     db.exec("SELECT sqlcipher_export('compacted');");
+    sqlite3_progress_handler(db.handle(), 0, nullptr, nullptr);
     db.exec("DETACH DATABASE compacted;");
   }
   if (!fileops::sync(target))
