@@ -1,7 +1,7 @@
 #pragma once
 // How windows of one folder open or close windows of another: each function loads
 // its window when needed and shows it. Each is defined in the folder that owns the
-// window (until then, in app/stubs.cpp).
+// window.
 
 #include <QString>
 
