@@ -154,6 +154,13 @@ void Grid::setMaxRows(int rows) {
 
 int Grid::maxRows() const { return model_->rowCount_; }
 
+void Grid::clearRows(int rows) {
+  model_->resetWith([&] {
+    model_->setRowCount(0);
+    model_->setRowCount(std::max(rows, 0));
+  });
+}
+
 QString Grid::text(int col, int row) const { return model_->textAt(row - 1, col - 1); }
 
 void Grid::setText(int col, int row, const QString &text) {

@@ -26,6 +26,9 @@ public:
   // 0 removes every row.
   void setMaxRows(int rows);
   int maxRows() const;
+  // Removes every row and leaves `rows` empty ones, as setMaxRows(0) then
+  // setMaxRows(rows) do, with the view laid out once.
+  void clearRows(int rows);
 
   QString text(int col, int row) const;
   void setText(int col, int row, const QString &text);

@@ -95,8 +95,7 @@ SearchWindow::~SearchWindow() = default;
 
 void SearchWindow::InitList() {
   rows_.clear();
-  ui_->Spr1->setMaxRows(0);
-  ui_->Spr1->setMaxRows(kListRows);
+  ui_->Spr1->clearRows(kListRows);
 }
 
 void SearchWindow::LoadList() {
@@ -121,9 +120,13 @@ void SearchWindow::fitTotals() {
   // A busy day's totals are wider than the window: the line shrinks rather than lose
   // its first label off the edge.
   QLineEdit *line = ui_->tbResult;
+  const int room = line->contentsRect().width() - 8;
+  if (room == fittedRoom_ && line->text() == fittedText_)
+    return;
+  fittedRoom_ = room;
+  fittedText_ = line->text();
   QFont font = line->font();
   font.setPointSizeF(resultPointSize_);
-  const int room = line->contentsRect().width() - 8;
   while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(line->text()) > room)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   line->setFont(font);

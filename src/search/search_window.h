@@ -50,6 +50,10 @@ private:
   std::unique_ptr<Ui::SearchWindow> ui_;
   std::vector<ListedRow> rows_;
   double resultPointSize_ = 9;
+  // The line and room the totals font was last fitted to; measuring costs more than
+  // the rest of a short search.
+  QString fittedText_;
+  int fittedRoom_ = -1;
 };
 
 // The window while it is open, else nullptr.

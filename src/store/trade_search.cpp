@@ -33,9 +33,14 @@ int codeAt(const Statement &st, int col) {
                                                                                               : 0;
 }
 
+// A column's text from the bytes already fetched, as Statement::text gives it: each
+// fetch of a column takes the connection's lock again.
+QString textOf(QByteArrayView utf8) { return utf8.data() ? QString::fromUtf8(utf8) : QString(); }
+
 // Trucking companies and amounts repeat all through a long list: each distinct text
 // is kept once and shared by the rows that have it, so a year's list holds a few
-// thousand of them instead of one per ticket.
+// thousand of them instead of one per ticket. The texts are kept from one search to
+// the next, so a short list finds them made rather than making and keying each anew.
 class RepeatedTexts {
 public:
   // The text of a column, looked up by its stored bytes so that a repeat costs neither
@@ -45,7 +50,7 @@ public:
     const auto known = known_.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
     if (known != known_.cend())
       return *known;
-    const QString text = st.text(col);
+    const QString text = textOf(utf8);
     if (known_.size() < kMostKept)
       known_.insert(utf8.toByteArray(), text);
     return text;
@@ -68,16 +73,16 @@ std::vector<TradeListing> searchTrade(const QDate &from, const QDate &to, const 
     st.bind(3, keyword);
 
   std::vector<TradeListing> rows;
-  RepeatedTexts repeated;
+  thread_local RepeatedTexts repeated;
   QByteArray dateBefore;
   while (st.step()) {
     TradeListing &row = rows.emplace_back();
     // Tickets of one day share one date text, made once.
     const QByteArrayView date = st.utf8(DateCol);
-    if (rows.size() > 1 && date == dateBefore && !st.isNull(DateCol)) {
+    if (rows.size() > 1 && date == dateBefore && date.data()) {
       row.tradeDate = rows[rows.size() - 2].tradeDate;
     } else {
-      row.tradeDate = st.text(DateCol);
+      row.tradeDate = textOf(date);
       dateBefore = date.toByteArray();
     }
     row.ticket = st.text(TicketCol);
