@@ -3,6 +3,7 @@
 #include "app/date_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace search {
 
@@ -13,11 +14,29 @@ QString shownDate(const QString &stored) {
   return date.isValid() ? app::dateText(date) : stored;
 }
 
+// Purchase orders as listed: ", " between them where "|" is stored. Written in one
+// pass into a string of the final length; a general replace grows the text per bar.
+QString listedPo(QString &&stored) {
+  const qsizetype bars = stored.count(QLatin1Char('|'));
+  if (bars == 0)
+    return std::move(stored);
+  QString listed(stored.size() + bars, Qt::Uninitialized);
+  QChar *out = listed.data();
+  for (const QChar c : std::as_const(stored)) {
+    if (c == QLatin1Char('|')) {
+      *out++ = QLatin1Char(',');
+      *out++ = QLatin1Char(' ');
+    } else {
+      *out++ = c;
+    }
+  }
+  return listed;
+}
+
 // Takes the texts over from the ticket: a long list is built without touching each
 // text twice.
 ListedRow rowWithDate(store::TradeListing &&ticket, const QString &dateCell) {
-  QString po = std::move(ticket.po);
-  po.replace(QLatin1Char('|'), QStringLiteral(", "));
+  QString po = listedPo(std::move(ticket.po));
   QStringList cells;
   cells.reserve(kListColumns);
   cells.emplace_back(dateCell);
