@@ -114,9 +114,16 @@ void PruneBackups() {
     return;
   QStringList found;
   const auto entries = QDir(s.appFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
-  for (const QString &entry : entries)
-    if (entry.startsWith(name))
-      found << entry;
+  for (const QString &entry : entries) {
+    if (!entry.startsWith(name))
+      continue;
+    // A dated copy left half-made by a login that never finished: never a backup.
+    if (entry.startsWith(name + QStringLiteral("(")) && entry.endsWith(QStringLiteral(").part"))) {
+      fileops::remove(s.pathOf(entry));
+      continue;
+    }
+    found << entry;
+  }
   for (const QString &doomed : backupsToPrune(name, found)) {
     const QString path = s.pathOf(doomed);
     if (fileops::exists(path))

@@ -72,6 +72,9 @@ private slots:
                                                                   b("20100104"),
                                                                   b("20100105")}
                                                    << QStringList{b("20100101"), b("20100102")};
+    QTest::newRow("a copy left half-made goes and does not count")
+        << QStringList{b("20100101") + QStringLiteral(".part"), b("20100102"), b("20100103"), b("20100104")}
+        << QStringList{b("20100101") + QStringLiteral(".part")};
     QTest::newRow("another user's backups are not counted")
         << QStringList{QStringLiteral("Trade-bob.mdb(20100101)"), b("20100102"), b("20100103"), b("20100104")}
         << QStringList{};
