@@ -111,16 +111,14 @@ void registerGridWork() {
   add("op/grid fill, 9999 rows", [](benchmark::State &state) {
     search::SearchWindow *window = searchWindow();
     const Range range = fullGrid();
-    std::vector<search::ListedRow> listed =
-        search::listedRows(store::searchTrade(range.from, range.to, QString()));
-    listed.resize(search::kListRows);
-    std::vector<QStringList> cells;
-    for (const auto &row : listed)
-      cells.push_back(row.cells);
+    search::ListingBuilder builder;
+    store::visitTrade(range.from, range.to, QString(),
+                      [&builder](const store::TradeRowView &ticket) { builder.add(ticket); });
+    app::TextTable cells = builder.take().cells;
+    cells.resizeRows(search::kListRows);
     app::Grid *grid = window->findChild<app::Grid *>(QStringLiteral("Spr1"));
     timeEach(state, [&] {
-      grid->setMaxRows(0);
-      grid->setMaxRows(search::kListRows);
+      grid->clearRows(search::kListRows);
       grid->setRowTexts(cells);
       settleWindows();
     });

@@ -5,62 +5,68 @@
 #include <QHeaderView>
 
 #include <algorithm>
+#include <numeric>
 
 namespace app {
 
 // Only rows up to the last one written are stored: 9999 empty rows cost nothing but
-// their count. A filled row shares the list of texts it was given, so a long list is
-// filled without copying a cell.
-struct Row {
-  QStringList texts;
-  std::vector<QColor> colors; // empty until a cell's colour is set
-};
-
+// their count. The texts are one table, so a long list is filled by sharing the table
+// it was built in.
 class GridModel : public QAbstractTableModel {
 public:
   QStringList headings;
   std::vector<bool> checkColumns;
   std::vector<QColor> columnColors; // a column's colour where a cell has none
   int rowCount_ = 0;
-  std::vector<Row> rows; // rows 0 .. size()-1 of rowCount_; the rest are empty
+  TextTable texts;            // rows 0 .. texts.rows()-1 of rowCount_; the rest are empty
+  std::vector<QColor> colors; // cells' own colours, row by row; empty until one is set
 
   int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : rowCount_; }
   int columnCount(const QModelIndex &parent = {}) const override {
     return parent.isValid() ? 0 : int(headings.size());
   }
+  int cols() const { return int(headings.size()); }
 
-  bool inside(int r, int c) const {
-    return r >= 0 && r < int(rows.size()) && c >= 0 && c < int(headings.size());
-  }
-  QString textAt(int r, int c) const { return inside(r, c) ? rows[r].texts.value(c) : QString(); }
   QColor colorAt(int r, int c) const {
-    if (r < 0 || r >= rowCount_ || c < 0 || c >= int(headings.size()))
+    if (r < 0 || r >= rowCount_ || c < 0 || c >= cols())
       return {};
-    if (inside(r, c) && c < int(rows[r].colors.size()) && rows[r].colors[c].isValid())
-      return rows[r].colors[c];
+    const size_t at = size_t(r) * cols() + c;
+    if (at < colors.size() && colors[at].isValid())
+      return colors[at];
     return c < int(columnColors.size()) ? columnColors[c] : QColor();
   }
-  Row &rowForWrite(int r) {
-    if (r >= int(rows.size()))
-      rows.resize(r + 1);
-    return rows[r];
+  QColor &colorForWrite(int r, int c) {
+    const size_t needed = (size_t(r) + 1) * cols();
+    if (colors.size() < needed)
+      colors.resize(needed);
+    return colors[size_t(r) * cols() + c];
   }
   void setRowCount(int count) {
     rowCount_ = count;
-    if (int(rows.size()) > count)
-      rows.resize(count);
+    if (texts.rows() > count)
+      texts.resizeRows(count);
+    if (colors.size() > size_t(count) * cols())
+      colors.resize(size_t(count) * cols());
   }
-  QString &textForWrite(int r, int c) {
-    QStringList &texts = rowForWrite(r).texts;
-    if (texts.size() < headings.size())
-      texts.resize(headings.size());
-    return texts[c];
-  }
-  QColor &colorForWrite(int r, int c) {
-    std::vector<QColor> &colors = rowForWrite(r).colors;
-    if (colors.size() < headings.size())
-      colors.resize(headings.size());
-    return colors[c];
+  // The texts and colours laid out for a new number of columns.
+  void setColumnCount(int count) {
+    TextTable relaid(count);
+    for (int r = 0; r < texts.rows(); ++r) {
+      relaid.newRow();
+      for (int c = 0; c < count; ++c)
+        relaid.addCell(texts.cell(r, c));
+    }
+    std::vector<QColor> recoloured;
+    const int oldCount = texts.columns();
+    if (!colors.empty() && oldCount > 0) {
+      const size_t rows = colors.size() / oldCount;
+      recoloured.resize(rows * count);
+      for (size_t r = 0; r < rows; ++r)
+        for (int c = 0; c < std::min(count, oldCount); ++c)
+          recoloured[r * count + c] = colors[r * oldCount + c];
+    }
+    texts = std::move(relaid);
+    colors = std::move(recoloured);
   }
   bool isCheck(int c) const { return c >= 0 && c < int(checkColumns.size()) && checkColumns[c]; }
 
@@ -69,13 +75,12 @@ public:
     const int c = index.column();
     if (isCheck(c)) {
       if (role == Qt::CheckStateRole)
-        return textAt(r, c) == QLatin1String("1") ? Qt::Checked : Qt::Unchecked;
+        return texts.cell(r, c) == QLatin1String("1") ? Qt::Checked : Qt::Unchecked;
       return {};
     }
     if (role == Qt::DisplayRole) {
-      if (!inside(r, c) || c >= rows[r].texts.size())
-        return {};
-      return rows[r].texts[c];
+      const QStringView text = texts.cell(r, c);
+      return text.isEmpty() ? QVariant() : QVariant(text.toString());
     }
     if (role == Qt::ForegroundRole) {
       const QColor color = colorAt(r, c);
@@ -86,8 +91,7 @@ public:
   bool setData(const QModelIndex &index, const QVariant &value, int role) override {
     if (role != Qt::CheckStateRole || !isCheck(index.column()))
       return false;
-    textForWrite(index.row(), index.column()) =
-        value.toInt() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+    texts.setCell(index.row(), index.column(), value.toInt() == Qt::Checked ? u"1" : u"0");
     emit dataChanged(index, index);
     return true;
   }
@@ -132,12 +136,7 @@ void Grid::setHeadings(const QStringList &headings) {
     model_->headings = headings;
     model_->checkColumns.assign(headings.size(), false);
     model_->columnColors.assign(headings.size(), QColor());
-    for (Row &row : model_->rows) {
-      if (!row.texts.isEmpty())
-        row.texts.resize(headings.size());
-      if (!row.colors.empty())
-        row.colors.resize(headings.size());
-    }
+    model_->setColumnCount(int(headings.size()));
   });
 }
 
@@ -161,12 +160,12 @@ void Grid::clearRows(int rows) {
   });
 }
 
-QString Grid::text(int col, int row) const { return model_->textAt(row - 1, col - 1); }
+QString Grid::text(int col, int row) const { return model_->texts.text(row - 1, col - 1); }
 
 void Grid::setText(int col, int row, const QString &text) {
   if (row < 1 || row > maxRows() || col < 1 || col > maxCols())
     return;
-  model_->textForWrite(row - 1, col - 1) = text;
+  model_->texts.setCell(row - 1, col - 1, text);
   model_->changed(row - 1, col - 1);
 }
 
@@ -206,21 +205,33 @@ void Grid::setCheckValue(int col, int row, int value) {
   setText(col, row, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void Grid::setRowTexts(const std::vector<QStringList> &rows) {
+void Grid::setRowTexts(const TextTable &rows) {
   model_->resetWith([&] {
-    if (model_->rowCount_ < int(rows.size()))
-      model_->rowCount_ = int(rows.size());
-    if (model_->rows.size() < rows.size())
-      model_->rows.resize(rows.size());
-    const qsizetype cols = maxCols();
-    for (size_t r = 0; r < rows.size(); ++r) {
-      Row &row = model_->rows[r];
-      row.texts = rows[r];
-      if (row.texts.size() != cols)
-        row.texts.resize(cols);
-      row.colors.clear();
+    GridModel &m = *model_;
+    m.rowCount_ = std::max(m.rowCount_, rows.rows());
+    if (rows.columns() == m.cols() && m.texts.rows() <= rows.rows()) {
+      m.texts = rows;
+    } else {
+      if (m.texts.rows() < rows.rows())
+        m.texts.resizeRows(rows.rows());
+      for (int r = 0; r < rows.rows(); ++r)
+        for (int c = 0; c < m.cols(); ++c)
+          m.texts.setCell(r, c, rows.cell(r, c));
     }
+    // The filled rows' own colours go.
+    const size_t filled = std::min(m.colors.size(), size_t(rows.rows()) * m.cols());
+    std::fill(m.colors.begin(), m.colors.begin() + filled, QColor());
   });
+}
+
+void Grid::setRowTexts(const std::vector<QStringList> &rows) {
+  TextTable table(maxCols());
+  for (const QStringList &row : rows) {
+    table.newRow();
+    for (const QString &text : row)
+      table.addCell(text);
+  }
+  setRowTexts(table);
 }
 
 void Grid::setTopRow(int row) {
@@ -236,19 +247,34 @@ void Grid::sortBlock(int row1, int row2, const std::vector<SortKey> &keys) {
   if (row1 >= row2)
     return;
   model_->resetWith([&] {
-    if (int(model_->rows.size()) < row2)
-      model_->rows.resize(row2);
-    auto first = model_->rows.begin() + (row1 - 1);
-    auto last = model_->rows.begin() + row2;
-    auto textOf = [](const Row &r, int col) -> QString { return r.texts.value(col - 1); };
-    std::stable_sort(first, last, [&](const auto &a, const auto &b) {
+    GridModel &m = *model_;
+    const int cols = m.cols();
+    // Rows past those written sort as empty rows.
+    if (m.texts.rows() < row2)
+      m.texts.resizeRows(row2);
+    std::vector<int> order(m.texts.rows());
+    std::iota(order.begin(), order.end(), 0);
+    const auto first = order.begin() + (row1 - 1);
+    const auto last = order.begin() + row2;
+    std::stable_sort(first, last, [&](int a, int b) {
       for (const SortKey &k : keys) {
-        const int cmp = QString::compare(textOf(a, k.col), textOf(b, k.col));
+        const int cmp = m.texts.cell(a, k.col - 1).compare(m.texts.cell(b, k.col - 1));
         if (cmp != 0)
           return k.order == Order::Ascending ? cmp < 0 : cmp > 0;
       }
       return false;
     });
+    m.texts.reorderRows(order);
+    if (!m.colors.empty()) {
+      std::vector<QColor> recoloured(std::max(m.colors.size(), order.size() * cols));
+      for (size_t to = 0; to < order.size(); ++to)
+        for (int c = 0; c < cols; ++c) {
+          const size_t from = size_t(order[to]) * cols + c;
+          if (from < m.colors.size())
+            recoloured[to * cols + c] = m.colors[from];
+        }
+      m.colors = std::move(recoloured);
+    }
   });
 }
 

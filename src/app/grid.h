@@ -3,6 +3,8 @@
 // Columns and rows count from 1; row 0 is the heading row. Cells hold text, or 0/1 in
 // a check-box column. A click on a cell reports (column, row), row 0 for a heading.
 
+#include "app/text_table.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QTableView>
@@ -44,7 +46,9 @@ public:
   void setCheckValue(int col, int row, int value);
 
   // Replaces rows 1..n with the given texts in one go (fast fill of long lists); the
-  // rows' own cell colours go, the columns' colours stay.
+  // rows' own cell colours go, the columns' colours stay. A table of the grid's
+  // columns given to a grid with nothing written past it is shared, not copied.
+  void setRowTexts(const TextTable &rows);
   void setRowTexts(const std::vector<QStringList> &rows);
 
   void setTopRow(int row);

@@ -3,6 +3,7 @@
 #include "app/date_text.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace search {
@@ -14,63 +15,23 @@ QString shownDate(const QString &stored) {
   return date.isValid() ? app::dateText(date) : stored;
 }
 
-// Purchase orders as listed: ", " between them where "|" is stored. Written in one
-// pass into a string of the final length; a general replace grows the text per bar.
-QString listedPo(QString &&stored) {
-  const qsizetype bars = stored.count(QLatin1Char('|'));
-  if (bars == 0)
-    return std::move(stored);
-  QString listed(stored.size() + bars, Qt::Uninitialized);
-  QChar *out = listed.data();
-  for (const QChar c : std::as_const(stored)) {
-    if (c == QLatin1Char('|')) {
-      *out++ = QLatin1Char(',');
-      *out++ = QLatin1Char(' ');
-    } else {
-      *out++ = c;
-    }
-  }
-  return listed;
-}
-
-// Takes the texts over from the ticket: a long list is built without touching each
-// text twice.
-ListedRow rowWithDate(store::TradeListing &&ticket, const QString &dateCell) {
-  QString po = listedPo(std::move(ticket.po));
-  QStringList cells;
-  cells.reserve(kListColumns);
-  cells.emplace_back(dateCell);
-  cells.emplace_back(std::move(ticket.ticket));
-  cells.emplace_back(std::move(po));
-  cells.emplace_back(std::move(ticket.truckCo));
-  cells.emplace_back(std::move(ticket.vendor));
-  return {std::move(ticket.tradeDate), std::move(cells)};
-}
-
 } // namespace
 
-ListedRow listedRow(const store::TradeListing &ticket) {
-  return rowWithDate(store::TradeListing(ticket), shownDate(ticket.tradeDate));
-}
-
-std::vector<ListedRow> listedRows(const std::vector<store::TradeListing> &tickets) {
-  return listedRows(std::vector<store::TradeListing>(tickets));
-}
-
-std::vector<ListedRow> listedRows(std::vector<store::TradeListing> &&tickets) {
-  std::vector<ListedRow> rows;
-  rows.reserve(tickets.size());
-  // The list comes in date order: each day's date text is written once and shared.
-  QString storedBefore;
-  QString shownBefore;
-  for (store::TradeListing &t : tickets) {
-    if (rows.empty() || t.tradeDate != storedBefore) {
-      storedBefore = t.tradeDate;
-      shownBefore = shownDate(t.tradeDate);
-    }
-    rows.push_back(rowWithDate(std::move(t), shownBefore));
+void ListingBuilder::add(const store::TradeRowView &ticket) {
+  if (listing_.tradeDates.empty() || ticket.tradeDate != storedDate_) {
+    storedDate_ = ticket.tradeDate.toByteArray();
+    tradeDate_ = QString::fromUtf8(ticket.tradeDate);
+    shownDate_ = shownDate(tradeDate_);
   }
-  return rows;
+  listing_.tradeDates.push_back(tradeDate_);
+  app::TextTable &cells = listing_.cells;
+  cells.newRow();
+  cells.addCell(shownDate_);
+  cells.addCellUtf8(ticket.ticket);
+  // Purchase orders are stored with "|" between them.
+  cells.addCellUtf8Joined(ticket.po, '|', u", ");
+  cells.addCellUtf8(ticket.truckCo);
+  cells.addCellUtf8(ticket.vendor);
 }
 
 int sortColumnFor(const QString &choice) {
@@ -90,23 +51,31 @@ std::array<int, 4> sortKeys(int column) {
   return keys;
 }
 
-void sortRows(std::vector<ListedRow> &rows, int column) {
+void sortRows(Listing &listing, int column) {
   if (column < 1 || column > kListColumns)
     return;
   const std::array<int, 4> keys = sortKeys(column);
-  auto compareAt = [](const ListedRow &a, const ListedRow &b, int col) {
+  const app::TextTable &cells = listing.cells;
+  const std::vector<QString> &dates = listing.tradeDates;
+  auto compareAt = [&](int a, int b, int col) {
     if (col == DateColumn)
-      return QString::compare(a.tradeDate, b.tradeDate);
-    if (a.cells.size() < col || b.cells.size() < col)
-      return int(a.cells.size() >= col) - int(b.cells.size() >= col);
-    return QString::compare(a.cells.at(col - 1), b.cells.at(col - 1), Qt::CaseInsensitive);
+      return QString::compare(dates[a], dates[b]);
+    return cells.cell(a, col - 1).compare(cells.cell(b, col - 1), Qt::CaseInsensitive);
   };
-  std::stable_sort(rows.begin(), rows.end(), [&](const ListedRow &a, const ListedRow &b) {
+  std::vector<int> order(std::min(size_t(listing.rows()), dates.size()));
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
     for (int col : keys)
       if (const int cmp = compareAt(a, b, col); cmp != 0)
         return cmp < 0;
     return false;
   });
+  listing.cells.reorderRows(order);
+  std::vector<QString> sortedDates;
+  sortedDates.reserve(order.size());
+  for (const int from : order)
+    sortedDates.push_back(dates[from]);
+  listing.tradeDates = std::move(sortedDates);
 }
 
 } // namespace search

@@ -1,11 +1,14 @@
 #pragma once
 // The rows of the search list as the grid shows them, and their re-sorting.
 
+#include "app/text_table.h"
 #include "store/trade_search.h"
 
-#include <QStringList>
+#include <QByteArray>
+#include <QString>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace search {
@@ -16,17 +19,30 @@ inline constexpr int kListColumns = 5;
 // Rows the grid holds while a list is shown; a longer result makes it grow.
 inline constexpr int kListRows = 9999;
 
-struct ListedRow {
-  QString tradeDate; // ISO, so the date key sorts by calendar
-  QStringList cells; // the five grid texts, column 1 first
+// The listed tickets: the five grid texts of each (date in the system's short form,
+// ticket, purchase orders joined by ", ", trucking company, vendors as stored) in one
+// table the grid can share, and each one's trade date as stored (ISO), so that a sort
+// by date goes by the calendar.
+struct Listing {
+  app::TextTable cells{kListColumns};
+  std::vector<QString> tradeDates;
+
+  int rows() const { return cells.rows(); }
 };
 
-// Date in the system's short form, ticket, purchase orders joined by ", ", trucking
-// company, vendors as stored.
-ListedRow listedRow(const store::TradeListing &ticket);
-std::vector<ListedRow> listedRows(const std::vector<store::TradeListing> &tickets);
-// The same, taking the texts over from the tickets, which are left without them.
-std::vector<ListedRow> listedRows(std::vector<store::TradeListing> &&tickets);
+// Makes the listing ticket by ticket, in the order the search finds them.
+class ListingBuilder {
+public:
+  void add(const store::TradeRowView &ticket);
+  Listing take() { return std::exchange(listing_, Listing()); }
+
+private:
+  Listing listing_;
+  // The tickets of one day come together: the day's texts are made once.
+  QByteArray storedDate_;
+  QString tradeDate_;
+  QString shownDate_;
+};
 
 // The column a sort choice of the list sorts by: "Truck Company" 4, "Ticket" 2,
 // "Vendor" 5; 0 for any other text.
@@ -35,6 +51,6 @@ int sortColumnFor(const QString &choice);
 std::array<int, 4> sortKeys(int column);
 // Sorts whole rows ascending by the four keys; rows equal in all keys keep their order.
 // Dates compare by calendar, other cells as shown, ignoring letter case.
-void sortRows(std::vector<ListedRow> &rows, int column);
+void sortRows(Listing &listing, int column);
 
 } // namespace search

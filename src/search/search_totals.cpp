@@ -22,11 +22,14 @@ PaymentClass classify(int paymentType, int charge) {
 
 namespace {
 
+char16_t unitOf(QChar c) { return c.unicode(); }
+char16_t unitOf(char c) { return uchar(c); }
+
 // The common stored form, digits with at most one point ("125.5"), read without the
 // general parse; anything else gives nothing. The digits make a whole number N and the
 // point a power of ten P, both exact in a double, so N / P is the correctly rounded
 // value, as the general parse gives.
-std::optional<double> plainDigits(const QString &text) {
+template <typename Text> std::optional<double> plainDigits(const Text &text) {
   constexpr qsizetype kMostDigits = 15;
   const qsizetype n = text.size();
   if (n == 0 || n > kMostDigits + 1)
@@ -35,7 +38,7 @@ std::optional<double> plainDigits(const QString &text) {
   qsizetype digits = 0;
   qsizetype afterPoint = -1;
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = text.at(i).unicode();
+    const char16_t c = unitOf(text[i]);
     if (c == u'.' && afterPoint < 0) {
       afterPoint = 0;
       continue;
@@ -70,6 +73,12 @@ double amountValue(const QString &text) {
   return ok && std::isfinite(value) ? value : 0.0;
 }
 
+double amountValue(QByteArrayView utf8) {
+  if (const std::optional<double> plain = plainDigits(utf8))
+    return *plain;
+  return amountValue(QString::fromUtf8(utf8));
+}
+
 QString amountText(double amount) {
   if (!std::isfinite(amount))
     amount = 0;
@@ -82,7 +91,10 @@ QString amountText(double amount) {
 }
 
 void SearchTotals::add(int paymentType, int chargeCode, const QString &totalCharge) {
-  const double amount = amountValue(totalCharge);
+  addAmount(paymentType, chargeCode, amountValue(totalCharge));
+}
+
+void SearchTotals::addAmount(int paymentType, int chargeCode, double amount) {
   auto count = [amount](PaymentTotal &t) {
     t.sum += amount;
     ++t.count;

@@ -94,23 +94,25 @@ SearchWindow::SearchWindow(QWidget *parent) : QWidget(parent), ui_(std::make_uni
 SearchWindow::~SearchWindow() = default;
 
 void SearchWindow::InitList() {
-  rows_.clear();
+  listing_ = Listing();
   ui_->Spr1->clearRows(kListRows);
 }
 
 void SearchWindow::LoadList() {
   BusyPointer busy;
-  std::vector<store::TradeListing> found;
+  SearchTotals totals;
+  ListingBuilder listed;
   try {
-    found = store::searchTrade(ui_->dtpFrom->date(), ui_->dtpTo->date(), ui_->tbKeyword->text());
+    store::visitTrade(ui_->dtpFrom->date(), ui_->dtpTo->date(), ui_->tbKeyword->text(),
+                      [&](const store::TradeRowView &found) {
+                        totals.addAmount(found.paymentType, found.charge, amountValue(found.tc));
+                        listed.add(found);
+                      });
   } catch (const std::exception &) {
     app::showMessage(QStringLiteral("LoadList has an error!"));
     return;
   }
-  SearchTotals totals;
-  for (const auto &t : found)
-    totals.add(t.paymentType, t.charge, t.tc);
-  rows_ = listedRows(std::move(found));
+  listing_ = listed.take();
   fillGrid();
   ui_->tbResult->setText(totals.line());
   fitTotals();
@@ -138,18 +140,14 @@ void SearchWindow::resizeEvent(QResizeEvent *event) {
 }
 
 void SearchWindow::fillGrid() {
-  std::vector<QStringList> cells;
-  cells.reserve(rows_.size());
-  for (const auto &row : rows_)
-    cells.push_back(row.cells);
   app::Grid *grid = ui_->Spr1;
-  grid->setRowTexts(cells);
+  grid->setRowTexts(listing_.cells);
   // The ticket number in the highlight colour marks it as the way into the ticket.
   grid->setColumnTextColor(TicketColumn, palette().color(QPalette::Highlight));
 }
 
 void SearchWindow::RecordReArrange(int column) {
-  sortRows(rows_, column);
+  sortRows(listing_, column);
   fillGrid();
 }
 
@@ -189,8 +187,8 @@ DailyReport SearchWindow::report() const {
   r.sortText = sortText();
   r.keyword = ui_->tbKeyword->text();
   r.totalsLine = ui_->tbResult->text();
-  r.rows.reserve(rows_.size());
-  for (int row = 1; row <= int(rows_.size()); ++row) {
+  r.rows.reserve(listing_.rows());
+  for (int row = 1; row <= listing_.rows(); ++row) {
     QStringList cells;
     for (int col = 1; col <= kListColumns; ++col)
       cells << ui_->Spr1->text(col, row);

@@ -31,7 +31,7 @@ public:
   // Opens a ticket in the ticket form; the search window stays open.
   void ViewForm(const QString &ticket);
 
-  int listedCount() const { return int(rows_.size()); }
+  int listedCount() const { return listing_.rows(); }
   // What the daily report prints now: the list as shown, the current criteria.
   DailyReport report() const;
 
@@ -48,7 +48,7 @@ private:
   QString sortText() const;
 
   std::unique_ptr<Ui::SearchWindow> ui_;
-  std::vector<ListedRow> rows_;
+  Listing listing_;
   double resultPointSize_ = 9;
   // The line and room the totals font was last fitted to; measuring costs more than
   // the rest of a short search.

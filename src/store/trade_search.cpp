@@ -2,8 +2,6 @@
 
 #include "store/user_database.h"
 
-#include <QHash>
-
 #include <limits>
 
 namespace store {
@@ -33,66 +31,38 @@ int codeAt(const Statement &st, int col) {
                                                                                               : 0;
 }
 
-// A column's text from the bytes already fetched, as Statement::text gives it: each
-// fetch of a column takes the connection's lock again.
-QString textOf(QByteArrayView utf8) { return utf8.data() ? QString::fromUtf8(utf8) : QString(); }
-
-// Trucking companies and amounts repeat all through a long list: each distinct text
-// is kept once and shared by the rows that have it, so a year's list holds a few
-// thousand of them instead of one per ticket. The texts are kept from one search to
-// the next, so a short list finds them made rather than making and keying each anew.
-class RepeatedTexts {
-public:
-  // The text of a column, looked up by its stored bytes so that a repeat costs neither
-  // a conversion nor a copy.
-  QString shared(const Statement &st, int col) {
-    const QByteArrayView utf8 = st.utf8(col);
-    const auto known = known_.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
-    if (known != known_.cend())
-      return *known;
-    const QString text = textOf(utf8);
-    if (known_.size() < kMostKept)
-      known_.insert(utf8.toByteArray(), text);
-    return text;
-  }
-
-private:
-  static constexpr qsizetype kMostKept = 4096;
-  QHash<QByteArray, QString> known_;
-};
-
 } // namespace
 
 const char *tradeSearchSql(bool withKeyword) { return withKeyword ? kByDateAndKeyword : kByDate; }
 
-std::vector<TradeListing> searchTrade(const QDate &from, const QDate &to, const QString &keyword) {
+void visitTrade(const QDate &from, const QDate &to, const QString &keyword,
+                const std::function<void(const TradeRowView &)> &visit) {
   const bool withKeyword = !keyword.isEmpty();
   Statement st = session().db().prepare(tradeSearchSql(withKeyword));
   st.bind(1, from.toString(Qt::ISODate)).bind(2, to.toString(Qt::ISODate));
   if (withKeyword)
     st.bind(3, keyword);
-
-  std::vector<TradeListing> rows;
-  thread_local RepeatedTexts repeated;
-  QByteArray dateBefore;
+  TradeRowView row;
   while (st.step()) {
-    TradeListing &row = rows.emplace_back();
-    // Tickets of one day share one date text, made once.
-    const QByteArrayView date = st.utf8(DateCol);
-    if (rows.size() > 1 && date == dateBefore && date.data()) {
-      row.tradeDate = rows[rows.size() - 2].tradeDate;
-    } else {
-      row.tradeDate = textOf(date);
-      dateBefore = date.toByteArray();
-    }
-    row.ticket = st.text(TicketCol);
-    row.po = st.text(PoCol);
-    row.truckCo = repeated.shared(st, TruckCoCol);
-    row.vendor = st.text(VendorCol);
+    row.tradeDate = st.utf8(DateCol);
+    row.ticket = st.utf8(TicketCol);
+    row.po = st.utf8(PoCol);
+    row.truckCo = st.utf8(TruckCoCol);
+    row.vendor = st.utf8(VendorCol);
     row.paymentType = codeAt(st, PaymentCol);
     row.charge = codeAt(st, ChargeCol);
-    row.tc = repeated.shared(st, TcCol);
+    row.tc = st.utf8(TcCol);
+    visit(row);
   }
+}
+
+std::vector<TradeListing> searchTrade(const QDate &from, const QDate &to, const QString &keyword) {
+  std::vector<TradeListing> rows;
+  visitTrade(from, to, keyword, [&rows](const TradeRowView &found) {
+    auto text = [](QByteArrayView utf8) { return QString::fromUtf8(utf8); };
+    rows.push_back({text(found.tradeDate), text(found.ticket), text(found.po), text(found.truckCo),
+                    text(found.vendor), found.paymentType, found.charge, text(found.tc)});
+  });
   return rows;
 }
 

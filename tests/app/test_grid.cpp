@@ -1,5 +1,5 @@
-// The grid keeps only the rows written, shares the texts it is given and colours a
-// column for every row, filled now or later.
+// The grid keeps only the rows written, shares the table of texts it is given and
+// colours a column for every row, filled now or later.
 #include "app/grid.h"
 
 #include <QTest>
@@ -59,6 +59,29 @@ private slots:
     QCOMPARE(grid.textColor(2, 1), QColor(Qt::blue));
     QCOMPARE(grid.model()->data(grid.model()->index(0, 1), Qt::ForegroundRole).value<QColor>(),
              QColor(Qt::blue));
+  }
+
+  void sortCarriesCellColoursAndLeavesTheGivenTableAlone() {
+    app::Grid grid;
+    grid.setHeadings({"A", "B"});
+    grid.setMaxRows(3);
+    app::TextTable table(2);
+    for (const char16_t *first : {u"b", u"a"}) {
+      table.newRow();
+      table.addCell(first);
+      table.addCell(u"x");
+    }
+    grid.setRowTexts(table);
+    grid.setTextColor(2, 1, Qt::red);
+    grid.sortBlock(1, 3, {{1}});
+    // The empty third row sorts first.
+    QCOMPARE(grid.text(1, 2), QStringLiteral("a"));
+    QCOMPARE(grid.text(1, 3), QStringLiteral("b"));
+    QCOMPARE(grid.textColor(2, 3), QColor(Qt::red));
+    QCOMPARE(grid.textColor(2, 2), QColor(Qt::black));
+    grid.setText(1, 2, QStringLiteral("z"));
+    QCOMPARE(table.text(0, 0), QStringLiteral("b"));
+    QCOMPARE(table.text(1, 0), QStringLiteral("a"));
   }
 };
 

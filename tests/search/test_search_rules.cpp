@@ -9,6 +9,29 @@ using search::PaymentClass;
 
 Q_DECLARE_METATYPE(PaymentClass)
 
+namespace {
+
+// A ticket as the search finds it: date, ticket, purchase orders, trucking company, vendors.
+struct Stored {
+  const char *tradeDate, *ticket, *po, *truckCo, *vendor;
+};
+
+search::Listing listingOf(const std::vector<Stored> &tickets) {
+  search::ListingBuilder builder;
+  for (const Stored &t : tickets)
+    builder.add({t.tradeDate, t.ticket, t.po, t.truckCo, t.vendor, 0, 0, "0"});
+  return builder.take();
+}
+
+QStringList rowOf(const search::Listing &listing, int row) {
+  QStringList cells;
+  for (int col = 0; col < search::kListColumns; ++col)
+    cells << listing.cells.text(row, col);
+  return cells;
+}
+
+} // namespace
+
 class TestSearchRules : public QObject {
   Q_OBJECT
 
@@ -71,6 +94,8 @@ private slots:
     QFETCH(QString, stored);
     QFETCH(double, value);
     QCOMPARE(search::amountValue(stored), value);
+    // The same amount read as the database holds it.
+    QCOMPARE(search::amountValue(QByteArrayView(stored.toUtf8())), value);
   }
 
   void amountFormat_data() {
@@ -108,28 +133,23 @@ private slots:
   }
 
   void listedCells() {
-    store::TradeListing t;
-    t.tradeDate = QStringLiteral("2026-03-10");
-    t.ticket = QStringLiteral("40500001");
-    t.po = QStringLiteral("A1|B2||C3");
-    t.truckCo = QStringLiteral("Rollo Freight");
-    t.vendor = QStringLiteral("Ann's Farm|Bay Foods");
-    QCOMPARE(search::listedRow(t).cells,
-             QStringList({app::dateText(QDate(2026, 3, 10)), "40500001", "A1, B2, , C3", "Rollo Freight",
-                          "Ann's Farm|Bay Foods"}));
-    // A stored date that is no date is shown as stored rather than as a blank.
-    t.tradeDate = QStringLiteral("03/10/26");
-    QCOMPARE(search::listedRow(t).cells.first(), QStringLiteral("03/10/26"));
+    const search::Listing listing =
+        listingOf({{"2026-03-10", "40500001", "A1|B2||C3", "Rollo Freight", "Ann's Farm|Bay Foods"},
+                   // A stored date that is no date is shown as stored rather than as a blank.
+                   {"03/10/26", "40500002", "|", "", "Éclair Bäckerei"}});
+    QCOMPARE(rowOf(listing, 0), QStringList({app::dateText(QDate(2026, 3, 10)), "40500001", "A1, B2, , C3",
+                                             "Rollo Freight", "Ann's Farm|Bay Foods"}));
+    QCOMPARE(rowOf(listing, 1), QStringList({"03/10/26", "40500002", ", ", "", "Éclair Bäckerei"}));
   }
 
   void listedRowsShowEachRowsDate() {
-    std::vector<store::TradeListing> tickets(4);
     const char *dates[] = {"2026-01-09", "2026-01-09", "2026-01-10", "2026-01-09"};
+    std::vector<Stored> tickets;
+    for (const char *date : dates)
+      tickets.push_back({date, "T", "", "", ""});
+    const search::Listing listing = listingOf(tickets);
     for (int i = 0; i < 4; ++i)
-      tickets[i].tradeDate = QString::fromLatin1(dates[i]);
-    const std::vector<search::ListedRow> listed = search::listedRows(tickets);
-    for (int i = 0; i < 4; ++i)
-      QCOMPARE(listed[i].cells.first(),
+      QCOMPARE(listing.cells.text(i, 0),
                app::dateText(QDate::fromString(QString::fromLatin1(dates[i]), Qt::ISODate)));
   }
 
@@ -163,28 +183,22 @@ private slots:
   void sorts() {
     QFETCH(int, column);
     QFETCH(std::vector<int>, order);
-    auto row = [](const char *date, const char *ticket, const char *po, const char *truckCo,
-                  const char *vendor) {
-      store::TradeListing t;
-      t.tradeDate = QString::fromLatin1(date);
-      t.ticket = QString::fromLatin1(ticket);
-      t.po = QString::fromLatin1(po);
-      t.truckCo = QString::fromLatin1(truckCo);
-      t.vendor = QString::fromLatin1(vendor);
-      return t;
-    };
     // Rows 2 and 5 differ only in letter case: equal in every key, they keep their order.
-    const std::vector<store::TradeListing> tickets = {
-        row("2026-01-10", "T2", "P1", "Acme", "Zed"), row("2026-01-09", "T2", "P1", "Acme", "Zed"),
-        row("2026-01-09", "T1", "P9", "acme", "Bee"), row("2026-01-09", "T3", "P0", "Bolt", "Bee"),
-        row("2026-01-10", "T2", "P0", "Acme", "Zed"), row("2026-01-09", "T1", "P9", "Acme", "Bee"),
-        row("2026-01-09", "T3", "P0", "Able", "Bee"), row("2026-01-09", "T3", "P0", "Able", "Ant")};
-    const std::vector<search::ListedRow> listed = search::listedRows(tickets);
-    std::vector<search::ListedRow> sorted = listed;
+    const search::Listing listed = listingOf({{"2026-01-10", "T2", "P1", "Acme", "Zed"},
+                                              {"2026-01-09", "T2", "P1", "Acme", "Zed"},
+                                              {"2026-01-09", "T1", "P9", "acme", "Bee"},
+                                              {"2026-01-09", "T3", "P0", "Bolt", "Bee"},
+                                              {"2026-01-10", "T2", "P0", "Acme", "Zed"},
+                                              {"2026-01-09", "T1", "P9", "Acme", "Bee"},
+                                              {"2026-01-09", "T3", "P0", "Able", "Bee"},
+                                              {"2026-01-09", "T3", "P0", "Able", "Ant"}});
+    search::Listing sorted = listed;
     search::sortRows(sorted, column);
-    QCOMPARE(sorted.size(), listed.size());
-    for (size_t i = 0; i < order.size(); ++i)
-      QVERIFY2(sorted[i].cells == listed[order[i]].cells, qPrintable(QString::number(i)));
+    QCOMPARE(sorted.rows(), listed.rows());
+    for (size_t i = 0; i < order.size(); ++i) {
+      QVERIFY2(rowOf(sorted, int(i)) == rowOf(listed, order[i]), qPrintable(QString::number(i)));
+      QCOMPARE(sorted.tradeDates[i], listed.tradeDates[order[i]]);
+    }
   }
 };
 
