@@ -97,9 +97,7 @@ void AboutWindow::startSystemInfo() {
 
 void openAbout() {
   static QPointer<AboutWindow> window;
-  if (!window)
-    window = new AboutWindow;
-  showChild(window);
+  showOnly(window);
 }
 
 } // namespace app

@@ -36,6 +36,12 @@ private:
 // Puts a window into the main window as a child at its top-left corner (once) and
 // makes it visible and active. Closing the child destroys the window.
 QMdiSubWindow *showChild(QWidget *window);
+// Shows the one window of its kind, making it first when none is loaded.
+template <typename Window> void showOnly(QPointer<Window> &window) {
+  if (!window)
+    window = new Window;
+  showChild(window);
+}
 // The child-window frame of a window, or nullptr when it has none.
 QMdiSubWindow *childFrame(QWidget *window);
 // Closes a child window (its frame and the window go away).

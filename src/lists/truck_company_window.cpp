@@ -74,9 +74,7 @@ namespace app {
 
 void openTruckCompanies() {
   static QPointer<lists::TruckCompanyWindow> window;
-  if (!window)
-    window = new lists::TruckCompanyWindow;
-  showChild(window);
+  showOnly(window);
 }
 
 } // namespace app

@@ -98,9 +98,7 @@ namespace app {
 
 void openVendors() {
   static QPointer<lists::VendorWindow> window;
-  if (!window)
-    window = new lists::VendorWindow;
-  showChild(window);
+  showOnly(window);
 }
 
 } // namespace app
