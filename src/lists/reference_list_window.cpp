@@ -5,7 +5,9 @@
 #include "lists/heading_sort.h"
 #include "store/database.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QShowEvent>
 
 namespace lists {
@@ -32,6 +34,21 @@ void ReferenceListWindow::setUpGrid(const QStringList &headings, const std::vect
   for (size_t i = 0; i < widthChars.size(); ++i)
     grid_->setColumnWidthChars(int(i) + 2, widthChars[i]);
   grid_->horizontalHeader()->setStretchLastSection(true);
+}
+
+void ReferenceListWindow::finishWindow(QVBoxLayout *entryBoxes, QPushButton *save,
+                                       QPushButton *deleteTicked) {
+  entryBoxes->addWidget(save);
+  entryBoxes->addSpacing(12);
+  entryBoxes->addWidget(deleteTicked);
+  entryBoxes->addStretch(1);
+  auto *layout = new QHBoxLayout(this);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(entryBoxes);
+  connect(deleteTicked, &QPushButton::clicked, this, &ReferenceListWindow::deleteCheckedEntries);
+  resize(sizeHint());
+  InitList();
+  LoadList();
 }
 
 void ReferenceListWindow::InitList() {

@@ -10,6 +10,9 @@
 
 #include <vector>
 
+class QPushButton;
+class QVBoxLayout;
+
 namespace app {
 class Grid;
 }
@@ -35,6 +38,10 @@ protected:
   explicit ReferenceListWindow(QWidget *parent = nullptr);
   // Headings of the columns after "Delete", with their widths in characters.
   void setUpGrid(const QStringList &headings, const std::vector<int> &widthChars);
+  // Lays the window out, the grid with the entry boxes beside it and under them the
+  // button that stores an entry and the one that deletes the ticked entries, and
+  // fills the list.
+  void finishWindow(QVBoxLayout *entryBoxes, QPushButton *save, QPushButton *deleteTicked);
   // Stores the entry (cells of the columns after "Delete") and shows it at the first
   // free row. False, after its message, when it was not stored.
   bool addEntry(const QStringList &cells);

@@ -32,20 +32,8 @@ TruckCompanyWindow::TruckCompanyWindow(QWidget *parent)
   auto *side = new QVBoxLayout;
   side->addWidget(new QLabel(QStringLiteral("Enter Company Name"), this));
   side->addWidget(tbCompany_);
-  side->addWidget(btnSave_);
-  side->addSpacing(12);
-  side->addWidget(btnDelete_);
-  side->addStretch(1);
-  auto *layout = new QHBoxLayout(this);
-  layout->addWidget(grid(), 1);
-  layout->addLayout(side);
-
   connect(btnSave_, &QPushButton::clicked, this, &TruckCompanyWindow::btnSave_Click);
-  connect(btnDelete_, &QPushButton::clicked, this, &TruckCompanyWindow::deleteCheckedEntries);
-
-  resize(sizeHint());
-  InitList();
-  LoadList();
+  finishWindow(side, btnSave_, btnDelete_);
 }
 
 std::vector<QStringList> TruckCompanyWindow::readEntries() {

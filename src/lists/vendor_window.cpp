@@ -37,22 +37,10 @@ VendorWindow::VendorWindow(QWidget *parent)
   side->addWidget(tbVendor_);
   side->addWidget(new QLabel(QStringLiteral("Enter Vendor No"), this));
   side->addWidget(tbVendorNo_);
-  side->addWidget(btnSave1_);
-  side->addSpacing(12);
-  side->addWidget(btnDelete_);
-  side->addStretch(1);
-  auto *layout = new QHBoxLayout(this);
-  layout->addWidget(grid(), 1);
-  layout->addLayout(side);
   setTabOrder(tbVendor_, tbVendorNo_);
   setTabOrder(tbVendorNo_, btnSave1_);
-
   connect(btnSave1_, &QPushButton::clicked, this, &VendorWindow::btnSave1_Click);
-  connect(btnDelete_, &QPushButton::clicked, this, &VendorWindow::deleteCheckedEntries);
-
-  resize(sizeHint());
-  InitList();
-  LoadList();
+  finishWindow(side, btnSave1_, btnDelete_);
 }
 
 std::vector<QStringList> VendorWindow::readEntries() {
